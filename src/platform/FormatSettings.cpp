@@ -1,0 +1,8 @@
+#include "platform/FormatSettings.h"
+
+TFormatSettings& FormatSettings()
+{
+    // Constructed on first use, so code running during static initialisation still sees the defaults.
+    static TFormatSettings Settings;
+    return Settings;
+}
