@@ -1,0 +1,188 @@
+#include "calc/Accumulation.h"
+
+#include "platform/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Stored constants: the extended values nearest to these decimals. The base of continuous compounding is
+// deliberately the five-decimal 2.71828, not e.
+constexpr long double Percent = 0.01L;
+constexpr long double ContinuousBase = 2.71828L;
+
+// The running state of one strategy. Names follow the quantities: the initial deposit, the regular
+// deposits that already bear interest, and the interest so far.
+class TAccumulator
+{
+public:
+    explicit TAccumulator(const TStrategyInputs& AInputs);
+
+    void FirstYear();
+    void AdvanceYear(int AYear);
+    TYearParts Parts(int AYear) const;
+
+private:
+    // One compounding period on the balance before the period's deposits: (x × q) / n, in that order.
+    void CompoundPeriod()
+    {
+        realInterest = (realInterest * q / n + realInterest) + depositInterest;
+    }
+    void SetInterestBearing(long double ADeposits)
+    {
+        realDep = ADeposits;
+        // Depends on realDep only, so it is recomputed when realDep changes rather than every period.
+        depositInterest = (realintdep + realDep) * q / n;
+    }
+    long double Ratio() const;
+
+    const TStrategyInputs& in;
+    long double r;
+    long double q;
+    long double n;
+    long double yearDeposits; // one year's regular deposits, k × regular
+    long double realintdep;
+    long double realDep = 0;
+    long double realInterest = 0;
+    long double depositInterest = 0;
+};
+
+TAccumulator::TAccumulator(const TStrategyInputs& AInputs)
+    : in(AInputs), r(AInputs.Rate), n(static_cast<long double>(AInputs.Periods)),
+      // Multiplied in extended precision: a pasted amount near the 64-bit limit must not overflow.
+      yearDeposits(static_cast<long double>(AInputs.DepositsPerYear) * static_cast<long double>(AInputs.Regular)),
+      realintdep(static_cast<long double>(AInputs.Initial))
+{
+    q = (r * Percent + 1) / (in.Inflation * Percent + 1) - 1;
+}
+
+long double TAccumulator::Ratio() const
+{
+    if (in.DepositsPerYear < in.Periods)
+        return n / static_cast<long double>(in.DepositsPerYear);
+    return 1;
+}
+
+void TAccumulator::FirstYear()
+{
+    if (in.Continuous) {
+        realInterest = RoundTo((std::pow(ContinuousBase, q) - 1) * realintdep, 0);
+        realDep = yearDeposits;
+        return;
+    }
+    if (!in.SubAnnual) {
+        realInterest = realintdep * q;
+        realDep = yearDeposits;
+        return;
+    }
+    // The first period earns the simple difference of the rates; its deposits bear interest from the
+    // second period on.
+    realInterest = ((realintdep * Percent) * (r - in.Inflation)) / n;
+    const long double periodDeposits = yearDeposits / n;
+    SetInterestBearing(periodDeposits);
+    long double pending = realDep;
+    std::int64_t counter = 0;
+    const long double ratio = Ratio();
+    for (std::int64_t p = 1; p <= in.Periods - 1; ++p) {
+        CompoundPeriod();
+        pending = periodDeposits + pending;
+        ++counter;
+        if (ratio <= static_cast<long double>(counter + 1) || p == in.Periods - 1) {
+            SetInterestBearing(pending);
+            counter = 0;
+        }
+    }
+}
+
+void TAccumulator::AdvanceYear(int AYear)
+{
+    if (in.Continuous) {
+        realInterest =
+            RoundTo((std::pow(ContinuousBase, static_cast<long double>(AYear + 1) * q) - 1) * realintdep, 0);
+        realDep = yearDeposits;
+        return;
+    }
+    const long double ratio = Ratio();
+    const long double periodDeposit =
+        (static_cast<long double>(in.DepositsPerYear) / n) * static_cast<long double>(in.Regular);
+    std::int64_t counter = 0;
+    long double pending = realDep;
+    SetInterestBearing(realDep);
+    for (std::int64_t p = 1; p <= in.Periods; ++p) {
+        CompoundPeriod();
+        pending = periodDeposit + pending;
+        ++counter;
+        // Deposits become interest-bearing in blocks of about `ratio` periods and at the end of every year.
+        if (ratio <= static_cast<long double>(counter + 1) || p == in.Periods) {
+            SetInterestBearing(pending);
+            counter = 0;
+        }
+    }
+}
+
+TYearParts TAccumulator::Parts(int AYear) const
+{
+    TYearParts parts;
+    parts.Initial = DeflateValue(AYear, in.Inflation, realintdep);
+    parts.Regular = DeflateValue(AYear, in.Inflation, realDep);
+    // The interest part takes up whatever the deflated deposits leave of the balance.
+    parts.Interest = ((realintdep + realDep) + realInterest) - parts.Initial - parts.Regular;
+    return parts;
+}
+
+TYearParts Rounded(const TYearParts& AParts)
+{
+    return {RoundTo(AParts.Initial, 0), RoundTo(AParts.Regular, 0), RoundTo(AParts.Interest, 0)};
+}
+
+} // namespace
+
+long double DeflateValue(int ACount, long double ARate, long double AValue)
+{
+    if (ARate > 0) {
+        const long double factor = 1 / (ARate * Percent + 1);
+        for (int year = 0; year < ACount; ++year)
+            AValue = factor * AValue;
+    }
+    return AValue;
+}
+
+TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs)
+{
+    TStrategyResult result;
+    const int years = std::max(AInputs.Years, 0);
+    result.Years.resize(static_cast<std::size_t>(years));
+    // The delay is kept below the number of years by the controls; bounding it here keeps a stray value
+    // from turning the deflation loop into a long one.
+    const int startLater = static_cast<int>(std::clamp<std::int64_t>(AInputs.StartLater, 0, years));
+
+    result.FirstYear = startLater + 1;
+
+    TAccumulator state(AInputs);
+    state.FirstYear();
+    TYearParts parts = state.Parts(startLater + 1);
+    for (int y = 1; y <= years; ++y) {
+        if (y <= startLater)
+            continue; // not started yet: a year of zeros, and the state does not move
+        result.Years[static_cast<std::size_t>(y - 1)] = Rounded(parts);
+        state.AdvanceYear(y);
+        if (y < years)
+            parts = state.Parts(y + 1);
+    }
+    result.Final = parts;
+    return result;
+}
+
+std::vector<TPieSlice> PieSlices(const TYearParts& AFinal)
+{
+    std::vector<TPieSlice> slices;
+    const auto addIfPositive = [&slices](TPart APart, long double AValue) {
+        if (AValue > 0)
+            slices.push_back({APart, RoundTo(AValue, 0)});
+    };
+    addIfPositive(TPart::Initial, AFinal.Initial);
+    addIfPositive(TPart::Regular, AFinal.Regular);
+    addIfPositive(TPart::Interest, AFinal.Interest);
+    return slices;
+}

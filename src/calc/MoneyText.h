@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// The amount of a money text such as "$1,000": the first currency string and then the first thousands
+// separator are removed (only the first of each, wherever they stand) and the rest is read as a whole
+// decimal number; anything else gives ADefault.
+std::int64_t ParseMoneyText(const QString& AText, std::int64_t ADefault);
