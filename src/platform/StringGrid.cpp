@@ -1,0 +1,146 @@
+#include "platform/StringGrid.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+
+namespace {
+constexpr int ColumnCount = 5;
+constexpr int DefaultRowHeight = 24;
+} // namespace
+
+// Holds the texts of every row, the header row included; the view shows rows 1 and up as its rows.
+class StringGridModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int gridRows() const { return m_rows; }
+    void setGridRows(int rows)
+    {
+        rows = std::max(rows, 1);
+        if (rows == m_rows)
+            return;
+        beginResetModel();
+        m_rows = rows;
+        m_cells.resize(qsizetype(rows) * ColumnCount);
+        endResetModel();
+    }
+    QString cell(int col, int row) const
+    {
+        return inRange(col, row) ? m_cells[qsizetype(row) * ColumnCount + col] : QString();
+    }
+    void setCell(int col, int row, const QString& text)
+    {
+        if (!inRange(col, row))
+            return;
+        m_cells[qsizetype(row) * ColumnCount + col] = text;
+        if (row > 0) {
+            const QModelIndex changedIndex = index(row - 1, col);
+            Q_EMIT dataChanged(changedIndex, changedIndex, {Qt::DisplayRole});
+        }
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows - 1; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole)
+            return cell(index.column(), index.row() + 1);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return cell(section, 0);
+        return {};
+    }
+
+private:
+    bool inRange(int col, int row) const { return col >= 0 && col < ColumnCount && row >= 0 && row < m_rows; }
+
+    int m_rows = 1;
+    QVector<QString> m_cells = QVector<QString>(ColumnCount);
+};
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new StringGridModel(this))
+{
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(DefaultRowHeight);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(0);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(DefaultRowHeight);
+}
+
+int StringGrid::colCount() const
+{
+    return ColumnCount;
+}
+
+int StringGrid::rowCount() const
+{
+    return m_model->gridRows();
+}
+
+void StringGrid::setRowCount(int rows)
+{
+    m_model->setGridRows(rows);
+}
+
+QString StringGrid::cell(int col, int row) const
+{
+    return m_model->cell(col, row);
+}
+
+void StringGrid::setCell(int col, int row, const QString& text)
+{
+    m_model->setCell(col, row, text);
+}
+
+// A header section holds its column and the line to its right; the last line falls outside the view.
+int StringGrid::colWidth(int col) const
+{
+    const int section = horizontalHeader()->sectionSize(col);
+    return col < ColumnCount - 1 ? section - gridLineWidth() : section;
+}
+
+void StringGrid::setColWidth(int col, int width)
+{
+    if (col < 0 || col >= ColumnCount)
+        return;
+    const int line = col < ColumnCount - 1 ? gridLineWidth() : 0;
+    horizontalHeader()->resizeSection(col, std::max(width, 0) + line);
+}
+
+int StringGrid::defaultRowHeight() const
+{
+    return verticalHeader()->defaultSectionSize();
+}
+
+int StringGrid::rowHeight(int row) const
+{
+    return row == 0 ? horizontalHeader()->height() : defaultRowHeight();
+}
+
+void StringGrid::setRowHeight(int row, int height)
+{
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(height);
+}
+
+int StringGrid::clientWidth() const
+{
+    return viewport()->width();
+}
