@@ -1,0 +1,24 @@
+#include "platform/BalloonNotice.h"
+
+BalloonNotice::BalloonNotice(QWidget* parent)
+    : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
+    setObjectName(QStringLiteral("BalloonHint"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMargin(8);
+    setFrameShape(QFrame::Box);
+}
+
+void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
+{
+    setText(ATitle);
+    adjustSize();
+    move(AGlobalPos);
+    show();
+}
+
+void BalloonNotice::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    hide();
+}

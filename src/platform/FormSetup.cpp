@@ -1,0 +1,66 @@
+#include "platform/FormSetup.h"
+
+#include "platform/AlignLayout.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QWidget>
+
+namespace {
+
+QFont FormFont(int APixelHeight)
+{
+    QFont font;
+    // Tahoma where it is installed; otherwise a sans face of similar width, so the fixed places still fit.
+    // Chosen here rather than left to substitution, which may hand out a much wider face.
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"Tahoma", "Liberation Sans", "Arial"}) {
+        if (installed.contains(QLatin1String(family))) {
+            font.setFamily(QLatin1String(family));
+            break;
+        }
+    }
+    font.setPixelSize(APixelHeight);
+    return font;
+}
+
+void ApplyOwnFont(QWidget* AControl)
+{
+    const int height = AControl->property("fontHeight").toInt();
+    if (height > 0) {
+        QFont font = AControl->font();
+        font.setPixelSize(height);
+        AControl->setFont(font);
+    }
+    const QColor color(AControl->property("fontColor").toString());
+    if (color.isValid()) {
+        QPalette palette = AControl->palette();
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
+        AControl->setPalette(palette);
+    }
+}
+
+// A caption such as "Initial deposit:" names the control it labels for screen readers.
+void NameBuddy(const QLabel* ACaption)
+{
+    QWidget* buddy = ACaption->buddy();
+    if (!buddy || !buddy->accessibleName().isEmpty())
+        return;
+    QString name = ACaption->text();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    buddy->setAccessibleName(name);
+}
+
+} // namespace
+
+void FinishForm(QWidget* AForm, int ATextHeight)
+{
+    AForm->setFont(FormFont(ATextHeight));
+    for (QWidget* control : AForm->findChildren<QWidget*>())
+        ApplyOwnFont(control);
+    for (const QLabel* caption : AForm->findChildren<QLabel*>())
+        NameBuddy(caption);
+    InstallAlignLayouts(AForm);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QSpinBox>
+
+// A whole-number box that lets any number be typed and leaves the limits to its change handler: Value()
+// reads the text, MinValue() when it does not read as a number (an emptied box), and change() runs
+// whenever the text changes, typed or written through setValue().
+class SpinEdit : public QSpinBox
+{
+    Q_OBJECT
+    Q_PROPERTY(int minValue READ MinValue WRITE setMinValue)
+    Q_PROPERTY(int maxValue READ MaxValue WRITE setMaxValue)
+
+public:
+    explicit SpinEdit(QWidget* parent = nullptr);
+
+    int Value() const;
+    // Value() pulled into MinValue()..MaxValue(), for readers that must never see a number outside them.
+    int ValueInRange() const;
+    int MinValue() const { return m_minValue; }
+    void setMinValue(int value) { m_minValue = value; }
+    int MaxValue() const { return m_maxValue; }
+    void setMaxValue(int value) { m_maxValue = value; }
+    // Also runs change() when the number written puts back a text the user had emptied.
+    void setValue(int value);
+
+Q_SIGNALS:
+    void change();
+
+private:
+    void textWasChanged();
+
+    QString m_lastText;
+    int m_minValue = 1;
+    int m_maxValue = 50;
+};
