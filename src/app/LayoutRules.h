@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+
+// Widths of a year table's five columns for the grid's client width: the year takes a tenth, the three
+// amounts 22.5 % less a pixel each, and the total what remains after the lines between the columns.
+std::array<int, 5> GridColumnWidths(int AClientWidth, int AGridLineWidth);
+
+// A caption and its value fit side by side when the caption ends before the value begins; touching
+// counts as overlapping.
+constexpr bool LabelPairFits(int ACaptionLeft, int ACaptionWidth, int AValueLeft)
+{
+    return ACaptionLeft + ACaptionWidth < AValueLeft;
+}
+
+// Which year tables are refitted for the window's outer width: in comparison mode only from 1000 pixels
+// on, when both halves are wide enough to be worth it; the single table always.
+struct TGridRefit
+{
+    bool First;
+    bool Second;
+};
+constexpr int WideWindowWidth = 1000;
+constexpr TGridRefit GridsToRefit(bool AComparison, int AOuterWidth)
+{
+    const bool wide = AOuterWidth >= WideWindowWidth;
+    return {!AComparison || wide, AComparison && wide};
+}

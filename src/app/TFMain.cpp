@@ -1,0 +1,69 @@
+#include "app/TFMain.h"
+
+#include "platform/BalloonNotice.h"
+#include "platform/FormSetup.h"
+
+#include <QScreen>
+#include <QShowEvent>
+
+TFMain* FMain = nullptr;
+
+namespace {
+constexpr int FormTextHeight = 13;
+// An outer size of 485 × 590 less a common frame (8-pixel borders, a 31-pixel title bar). Held as a client
+// size, so a thin frame or none never makes the default window grow.
+const QSize MinimumClientSize(469, 551);
+} // namespace
+
+TFMain::TFMain(QWidget* parent) : QWidget(parent)
+{
+    // The resources live in a static library, where nothing else would keep them linked in.
+    Q_INIT_RESOURCE(pelvantor);
+    setupUi(this);
+    FinishForm(this, FormTextHeight);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pelvantor.svg")));
+    setMinimumSize(MinimumClientSize);
+    BalloonHint = new BalloonNotice(this);
+    SetupCharts();
+    FormCreate();
+    ConnectHandlers();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    TIntDep->setFocus();
+}
+
+TFMain::~TFMain() = default;
+
+void TFMain::ConnectHandlers()
+{
+    for (Edit* edit : {TIntDep, TRegDep, TAltdep, TIntRate, TInflation})
+        connect(edit, &Edit::change, this, &TFMain::TIntRateChange);
+    connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
+    connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
+}
+
+bool TFMain::ComparisonMode() const
+{
+    return chAlternative->isChecked() || chInflationCompare->isChecked();
+}
+
+void TFMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown by the program, not restored by the window manager after being minimised.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TFMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormMouseActivate();
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "ui_TFMain.h"
+
+#include <QWidget>
+#include <cstdint>
+
+class BalloonNotice;
+class BarSeries;
+class PieSeries;
+class StringGrid;
+struct TSideTitles;
+
+// The main window: the controls of its form (named as in the form), the calculation fields, and the
+// handlers. Each handler is defined in the folder of the subsystem it belongs to and applies a pure
+// function that lives next to it.
+class TFMain : public QWidget, private Ui::TFMain
+{
+    Q_OBJECT
+
+public:
+    explicit TFMain(QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // The user's side in Series1..Series3 and the second side in Series4..Series6, by list index.
+    BarSeries* BarSeriesAt(int AIndex) const;
+
+    // Results: the recalculation driver and what it writes.
+    void Recalculate();
+    void ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t APeriods, std::int64_t AStartLater,
+                         std::int64_t AInitial, std::int64_t ARegular, long double AInflation);
+    void FillGridRow(StringGrid* Grid, int ARow, long double AInitial, long double ARegular, long double AInterest);
+
+    // Compounding codes from the texts of the compounding lists; an unknown text keeps the code in force.
+    void ReadCompoundFrequency();
+    void ReadAltCompoundFrequency();
+
+    // Layout of the window.
+    void ArrangeAlternativeLayout();
+    void FormResize();
+    void FitGridColumns(StringGrid* Grid);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void SetupCharts();
+    void ConnectHandlers();
+    void TIntRateChange();
+    void PageControlChange();
+    void LinkLabelLinkClick(const QString& ALink);
+    void FormMouseActivate();
+    bool ComparisonMode() const;
+    void WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading);
+    void WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, QLabel* AInterest, QLabel* ATotal);
+    void FitTotalsPanels();
+
+    // Calculation fields.
+    double PrevXVal = 0;
+    QString PrevRegularDep;
+    QString PrevRegularDepAlt;
+
+public:
+    std::int64_t InitialDep = 0;
+    std::int64_t RegularDep = 0;
+    std::int64_t k = 1;
+    std::int64_t f = 1;
+    std::int64_t fa = 1;
+    bool Month = false;
+    bool AMonth = false;
+
+private:
+    BarSeries* Series1 = nullptr;
+    BarSeries* Series2 = nullptr;
+    BarSeries* Series3 = nullptr;
+    BarSeries* Series4 = nullptr;
+    BarSeries* Series5 = nullptr;
+    BarSeries* Series6 = nullptr;
+    PieSeries* Series7 = nullptr;
+    PieSeries* PieSeries1 = nullptr;
+    BalloonNotice* BalloonHint = nullptr;
+    bool m_shown = false;
+};
+
+// The single main window of the program, once created.
+extern TFMain* FMain;

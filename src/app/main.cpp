@@ -1,0 +1,26 @@
+#include "app/TFMain.h"
+#include "app/VisualStyle.h"
+#include "hint/TFHint.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pelvantor"));
+    QApplication::setDesktopFileName(QStringLiteral("io.example.Pelvantor"));
+    const bool styled = ApplyVisualStyle(app);
+
+    TFMain mainWindow;
+    FMain = &mainWindow;
+    TFHint hintWindow;
+    FHint = &hintWindow;
+    mainWindow.show();
+    if (!styled) {
+        QMessageBox::warning(&mainWindow, QStringLiteral("Pelvantor"),
+                             QStringLiteral("The visual style \"Cyan Dusk\" could not be applied; Pelvantor runs "
+                                            "with the default look."));
+    }
+    return app.exec();
+}

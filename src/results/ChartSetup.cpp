@@ -1,0 +1,75 @@
+#include "app/TFMain.h"
+
+#include "charts/BarSeries.h"
+#include "charts/PieSeries.h"
+
+namespace {
+
+const QColor ChartBackground(226, 234, 241);
+
+struct TBarLook
+{
+    const char* Name;
+    int StackGroup;
+    QColor Color;
+    bool ShowInLegend;
+    const char* LegendTitle;
+};
+
+// The user's side stacks in group 0, the second side in group 1; initial deposit at the bottom.
+const TBarLook BarLooks[] = {
+    {"Series1", 0, QColor(128, 128, 64), true, "Initial deposit"},
+    {"Series2", 0, QColor(64, 128, 128), true, "Regular deposits"},
+    {"Series3", 0, QColor(0, 64, 0), true, "Total interest"},
+    {"Series4", 1, QColor(128, 64, 64), false, "Alternative strategy initial deposit"},
+    {"Series5", 1, QColor(193, 63, 0), false, "Alternative strategy regular deposits"},
+    {"Series6", 1, QColor(128, 0, 0), false, "Alternative strategy total interest"},
+};
+
+BarMarks InterestMarks(const QColor& AArrowColor, bool AShadow)
+{
+    BarMarks marks;
+    marks.visible = true;
+    marks.arrowColor = AArrowColor;
+    marks.backColor = Qt::white;
+    marks.symbolVisible = true;
+    if (AShadow)
+        marks.shadowColor = QColor(129, 129, 129);
+    return marks;
+}
+
+} // namespace
+
+void TFMain::SetupCharts()
+{
+    Chart->setTitle(QString());
+    Chart->setBackgroundColor(ChartBackground);
+    BarSeries** slots[] = {&Series1, &Series2, &Series3, &Series4, &Series5, &Series6};
+    for (std::size_t i = 0; i < std::size(BarLooks); ++i) {
+        BarSeries* series = Chart->addBarSeries();
+        series->setTitle(QString::fromLatin1(BarLooks[i].Name));
+        series->setStackGroup(BarLooks[i].StackGroup);
+        series->setSeriesColor(BarLooks[i].Color);
+        series->setShowInLegend(BarLooks[i].ShowInLegend);
+        series->setLegendTitle(QString::fromLatin1(BarLooks[i].LegendTitle));
+        *slots[i] = series;
+    }
+    Series3->setMarks(InterestMarks(QColor(128, 0, 64), true));
+    Series6->setMarks(InterestMarks(QColor(0, 64, 128), false));
+
+    for (ChartWidget* pieChart : {PieChartFirst, PieChartAlt}) {
+        pieChart->setBackgroundColor(ChartBackground);
+        pieChart->setChart3DPercent(60);
+    }
+    PieChartFirst->setLegendTitle(QStringLiteral("Your strategy"));
+    PieChartAlt->setLegendTitle(QStringLiteral("Alternative strategy"));
+    Series7 = PieChartFirst->addPieSeries();
+    PieSeries1 = PieChartAlt->addPieSeries();
+    Series7->setTitle(QStringLiteral("FirstStrategy"));
+    PieSeries1->setTitle(QStringLiteral("FirstStrategy"));
+}
+
+BarSeries* TFMain::BarSeriesAt(int AIndex) const
+{
+    return static_cast<BarSeries*>(Chart->series(AIndex));
+}

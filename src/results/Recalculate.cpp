@@ -1,0 +1,88 @@
+#include "app/TFMain.h"
+
+#include "calc/MoneyText.h"
+#include "charts/BarSeries.h"
+#include "platform/FloatText.h"
+#include "platform/TextToNumber.h"
+#include "results/StrategyTitles.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QString CurrencyText(long double AValue)
+{
+    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
+}
+
+} // namespace
+
+void TFMain::TIntRateChange()
+{
+    Recalculate();
+}
+
+void TFMain::Recalculate()
+{
+    // Let queued work (repaints, posted layout) finish first; user input waits until this change is done.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    InitialDep = ParseMoneyText(TIntDep->text(), 0);
+    RegularDep = ParseMoneyText(TRegDep->text(), 0);
+    const long double inflation = chInflation->isChecked() ? StrToFloatDef(TInflation->text(), 0) : 0;
+    ComputeStrategy(false, Month, f, 0, InitialDep, RegularDep, inflation);
+
+    const bool shown = InflationShown(chInflation->isChecked(), TInflation->text());
+    WriteTitles(0, UserStrategyTitles(shown, TInflation->text()), lStats1);
+    WriteSummary(0, lInitialDep1val, lRegularDep1val, lTotalInt1val, lTotal1val);
+    PieChartFirst->setLegendTitle(lStats1->text());
+    lTableFirstTitle->setText(lStats1->text());
+
+    const bool comparison = ComparisonMode();
+    lStats2->setVisible(comparison);
+    pTotals2->setVisible(comparison);
+    if (comparison) {
+        if (chAlternative->isChecked()) {
+            const std::int64_t altRegular = ParseMoneyText(TAltdep->text(), 0);
+            ComputeStrategy(true, AMonth, fa, TB->value(), InitialDep, altRegular, inflation);
+            WriteTitles(3, AlternativeStrategyTitles(shown, TInflation->text()), lStats2);
+        } else {
+            // The same strategy without inflation, titled as such.
+            ComputeStrategy(true, Month, f, 0, InitialDep, RegularDep, 0);
+            WriteTitles(3, UserStrategyTitles(false, QString()), lStats2);
+        }
+        WriteSummary(3, lInitialDep2val, lRegularDep2val, lTotalInt2val, lTotal2val);
+        PieChartAlt->setLegendTitle(lStats2->text());
+        lTableSecondTitle->setText(lStats2->text());
+        const int last = seYears->ValueInRange() - 1;
+        const TMarkArrows arrows = InterestMarkArrows(Series3->yValue(last), Series6->yValue(last));
+        Series3->setMarksArrowLength(arrows.First);
+        Series6->setMarksArrowLength(arrows.Second);
+        Series3->setMarksOnTop(true);
+        Series6->setMarksOnTop(true);
+    } else {
+        Series3->setMarksArrowLength(SingleSideArrowLength);
+    }
+    // New figures may be wider than the last: the totals panels are shown only where their labels fit.
+    FitTotalsPanels();
+}
+
+void TFMain::WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading)
+{
+    BarSeriesAt(AFirstSeries)->setLegendTitle(ATitles.Initial);
+    BarSeriesAt(AFirstSeries + 1)->setLegendTitle(ATitles.Regular);
+    BarSeriesAt(AFirstSeries + 2)->setLegendTitle(ATitles.Interest);
+    AHeading->setText(ATitles.Heading);
+}
+
+void TFMain::WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, QLabel* AInterest, QLabel* ATotal)
+{
+    const int last = seYears->ValueInRange() - 1;
+    const long double initial = BarSeriesAt(AFirstSeries)->yValue(last);
+    const long double regular = BarSeriesAt(AFirstSeries + 1)->yValue(last);
+    const long double interest = BarSeriesAt(AFirstSeries + 2)->yValue(last);
+    AInitial->setText(CurrencyText(initial));
+    ARegular->setText(CurrencyText(regular));
+    AInterest->setText(CurrencyText(interest));
+    ATotal->setText(CurrencyText(initial + (regular + interest)));
+}
