@@ -26,6 +26,8 @@ private Q_SLOTS:
     void bothBoxesMeanAlternative();
     void oneYear();
     void unreadableInputsCountAsZero();
+    void extremeInputsStayReadable_data();
+    void extremeInputsStayReadable();
 };
 
 namespace {
@@ -248,6 +250,36 @@ void TestRecalculate::unreadableInputsCountAsZero()
     QCOMPARE(d.text("lRegularDep1val"), QStringLiteral("$0"));
     QCOMPARE(d.text("lTotal1val"), QStringLiteral("$0"));
     QCOMPARE(d.pie("PieChartFirst")->count(), 0);
+}
+
+// Pasted amounts and rates far outside what typing allows: figures overflow to infinity or become
+// undefined, and every text must still read as something, never crash or hang.
+void TestRecalculate::extremeInputsStayReadable_data()
+{
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("regular");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("total");
+
+    // 2^63 - 1 twice: (1.05^10 + (1.05^10 - 1) / 0.05) × 9223372036854775807 = 1.3103e20.
+    QTest::newRow("64-bit limits in scientific form") << "$9223372036854775807" << "$9223372036854775807"
+                                                       << "5.00" << "^\\$1\\.3103\\d*E\\+20$";
+    QTest::newRow("rate overflowing to infinity") << "$1,000" << "$100" << "9e999" << "^INF$";
+}
+
+void TestRecalculate::extremeInputsStayReadable()
+{
+    QFETCH(QString, initial);
+    QFETCH(QString, regular);
+    QFETCH(QString, rate);
+    QFETCH(QString, total);
+    WindowDriver d;
+    d.setText("TIntDep", initial);
+    d.setText("TRegDep", regular);
+    d.setText("TIntRate", rate);
+    QVERIFY2(QRegularExpression(total).match(d.text("lTotal1val")).hasMatch(), qPrintable(d.text("lTotal1val")));
+    for (const char* label : {"lInitialDep1val", "lRegularDep1val", "lTotalInt1val"})
+        QVERIFY2(!d.text(label).isEmpty() && d.text(label).size() < 40, qPrintable(d.text(label)));
 }
 
 QTEST_MAIN(TestRecalculate)
