@@ -136,8 +136,11 @@ int StringGrid::rowHeight(int row) const
 
 void StringGrid::setRowHeight(int row, int height)
 {
-    if (row == 0)
+    if (row == 0) {
         horizontalHeader()->setFixedHeight(height);
+        // The view sets its rows below the header only when told to; a taller header would cover the first row.
+        updateGeometries();
+    }
 }
 
 int StringGrid::clientWidth() const
