@@ -28,6 +28,19 @@ bool IsDigit(char16_t C)
     return C >= u'0' && C <= u'9';
 }
 
+// Skips leading blanks and reads an optional sign; Pos is left on what follows.
+bool SkipBlanksAndSign(const char16_t* AText, qsizetype ASize, qsizetype& Pos)
+{
+    while (Pos < ASize && IsBlank(AText[Pos]))
+        ++Pos;
+    bool Negative = false;
+    if (Pos < ASize && (AText[Pos] == u'+' || AText[Pos] == u'-')) {
+        Negative = AText[Pos] == u'-';
+        ++Pos;
+    }
+    return Negative;
+}
+
 locale_t CLocale()
 {
     // Qt switches the process to the user's locale, so the conversion gets its own "C" locale.
@@ -42,14 +55,7 @@ long double StrToFloatDef(const QString& AText, long double ADefault)
     const qsizetype Size = AText.size();
     const char16_t Separator = FormatSettings().DecimalSeparator.unicode();
     qsizetype Pos = 0;
-
-    while (Pos < Size && IsBlank(Text[Pos]))
-        ++Pos;
-    bool Negative = false;
-    if (Pos < Size && (Text[Pos] == u'+' || Text[Pos] == u'-')) {
-        Negative = Text[Pos] == u'-';
-        ++Pos;
-    }
+    const bool Negative = SkipBlanksAndSign(Text, Size, Pos);
 
     const qsizetype WholeStart = Pos;
     while (Pos < Size && IsDigit(Text[Pos]))
@@ -139,14 +145,7 @@ std::int64_t StrToInt64Def(const QString& AText, std::int64_t ADefault)
     const char16_t* const Text = reinterpret_cast<const char16_t*>(AText.constData());
     const qsizetype Size = AText.size();
     qsizetype Pos = 0;
-
-    while (Pos < Size && IsBlank(Text[Pos]))
-        ++Pos;
-    bool Negative = false;
-    if (Pos < Size && (Text[Pos] == u'+' || Text[Pos] == u'-')) {
-        Negative = Text[Pos] == u'-';
-        ++Pos;
-    }
+    const bool Negative = SkipBlanksAndSign(Text, Size, Pos);
     const qsizetype DigitsStart = Pos;
     // The magnitude is gathered unsigned so that the most negative value, one beyond the largest
     // positive one, still fits.
