@@ -19,8 +19,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
 {
     // The resources live in a static library, where nothing else would keep them linked in.
     Q_INIT_RESOURCE(pelvantor);
+    setFont(FormFont(FormTextHeight));
     setupUi(this);
-    FinishForm(this, FormTextHeight);
+    FinishForm(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/pelvantor.svg")));
     setMinimumSize(MinimumClientSize);
     BalloonHint = new BalloonNotice(this);

@@ -17,10 +17,25 @@ AlignLayout::~AlignLayout()
         delete item.layoutItem;
 }
 
+AlignLayout::Item AlignLayout::MakeItem(QLayoutItem* AItem, const QRect& ADesign, const QSize& AParentDesign)
+{
+    Item item;
+    item.layoutItem = AItem;
+    item.design = ADesign;
+    item.parentDesign = AParentDesign;
+    if (const QWidget* control = AItem->widget()) {
+        item.align = AlignOf(control);
+        item.anchors = AnchorsOf(control);
+        item.margins = AlignMarginsOf(control);
+        item.autoSize = AutoSizeOf(control);
+    }
+    return item;
+}
+
 void AlignLayout::addControl(QWidget* control)
 {
     addChildWidget(control);
-    m_items.append({new QWidgetItem(control), control->geometry(), parentWidget()->size()});
+    m_items.append(MakeItem(new QWidgetItem(control), control->geometry(), parentWidget()->size()));
     invalidate();
 }
 
@@ -36,7 +51,7 @@ void AlignLayout::rebase(QWidget* control)
 
 void AlignLayout::addItem(QLayoutItem* item)
 {
-    m_items.append({item, item->geometry(), parentWidget() ? parentWidget()->size() : QSize()});
+    m_items.append(MakeItem(item, item->geometry(), parentWidget() ? parentWidget()->size() : QSize()));
 }
 
 QLayoutItem* AlignLayout::itemAt(int index) const
@@ -67,7 +82,7 @@ void AlignLayout::setGeometry(const QRect& rect)
     for (TAlign side : Order) {
         QVector<const Item*> strip;
         for (const Item& item : m_items)
-            if (AlignOf(item.layoutItem->widget()) == side)
+            if (item.align == side)
                 strip.append(&item);
         std::stable_sort(strip.begin(), strip.end(), [side](const Item* a, const Item* b) {
             switch (side) {
@@ -81,18 +96,18 @@ void AlignLayout::setGeometry(const QRect& rect)
             placeAligned(free, *item);
     }
     for (const Item& item : m_items)
-        if (AlignOf(item.layoutItem->widget()) == TAlign::None)
+        if (item.align == TAlign::None)
             placeAnchored(parent->size(), item);
 }
 
 void AlignLayout::placeAligned(QRect& free, const Item& item) const
 {
     QWidget* control = item.layoutItem->widget();
-    const QMargins margins = AlignMarginsOf(control);
+    const QMargins& margins = item.margins;
     const int width = item.design.width() + margins.left() + margins.right();
     const int height = item.design.height() + margins.top() + margins.bottom();
     QRect strip = free;
-    switch (AlignOf(control)) {
+    switch (item.align) {
     case TAlign::Top:
         strip.setHeight(height);
         free.setTop(free.top() + height);
@@ -137,8 +152,8 @@ std::pair<int, int> AnchorAxis(bool AStart, bool AEnd, int ADesignPos, int ADesi
 void AlignLayout::placeAnchored(const QSize& parentSize, const Item& item) const
 {
     QWidget* control = item.layoutItem->widget();
-    const TAnchors anchors = AnchorsOf(control);
-    const QSize size = AutoSizeOf(control) ? control->sizeHint() : item.design.size();
+    const TAnchors& anchors = item.anchors;
+    const QSize size = item.autoSize ? control->sizeHint() : item.design.size();
     const auto [x, width] = AnchorAxis(anchors.Left, anchors.Right, item.design.x(), item.design.width(),
                                        size.width(), item.parentDesign.width(), parentSize.width());
     const auto [y, height] = AnchorAxis(anchors.Top, anchors.Bottom, item.design.y(), item.design.height(),

@@ -33,12 +33,18 @@ public:
     void setGeometry(const QRect& rect) override;
 
 private:
+    // A child with its reference geometry and its placement wishes, read once from the form.
     struct Item
     {
-        QLayoutItem* layoutItem;
+        QLayoutItem* layoutItem = nullptr;
         QRect design;
         QSize parentDesign;
+        TAlign align = TAlign::None;
+        TAnchors anchors;
+        QMargins margins;
+        bool autoSize = false;
     };
+    static Item MakeItem(QLayoutItem* AItem, const QRect& ADesign, const QSize& AParentDesign);
     void placeAligned(QRect& free, const Item& item) const;
     void placeAnchored(const QSize& parentSize, const Item& item) const;
 

@@ -8,14 +8,24 @@ namespace {
 
 QStringList ListProperty(const QWidget* AControl, const char* AName)
 {
-    return AControl->property(AName).toString().split(u',', Qt::SkipEmptyParts);
+    return DynamicProperty(AControl, AName).toString().split(u',', Qt::SkipEmptyParts);
 }
 
 } // namespace
 
+QVariant DynamicProperty(const QObject* AControl, const char* AName)
+{
+    // Only the few dynamic names are searched: a plain property() lookup first walks every declared
+    // property of the class chain, which adds up over the hundreds of widgets of a form.
+    for (const QByteArray& name : AControl->dynamicPropertyNames())
+        if (name == AName)
+            return AControl->property(AName);
+    return {};
+}
+
 TAlign AlignOf(const QWidget* AControl)
 {
-    const QString align = AControl->property("align").toString();
+    const QString align = DynamicProperty(AControl, "align").toString();
     if (align == u"top")
         return TAlign::Top;
     if (align == u"bottom")
@@ -31,7 +41,7 @@ TAlign AlignOf(const QWidget* AControl)
 
 TAnchors AnchorsOf(const QWidget* AControl)
 {
-    if (!AControl->property("anchors").isValid())
+    if (!DynamicProperty(AControl, "anchors").isValid())
         return {};
     const QStringList anchors = ListProperty(AControl, "anchors");
     return {anchors.contains(u"left"), anchors.contains(u"top"), anchors.contains(u"right"),
@@ -56,10 +66,10 @@ QPoint CellOf(const QWidget* AControl)
 
 bool AutoSizeOf(const QWidget* AControl)
 {
-    return AControl->property("autoSize").toBool();
+    return DynamicProperty(AControl, "autoSize").toBool();
 }
 
 bool IsPlaced(const QWidget* AControl)
 {
-    return AControl->property("align").isValid() || AControl->property("anchors").isValid();
+    return DynamicProperty(AControl, "align").isValid() || DynamicProperty(AControl, "anchors").isValid();
 }

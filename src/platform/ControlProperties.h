@@ -3,6 +3,8 @@
 #include <QMargins>
 #include <QPoint>
 
+class QObject;
+class QVariant;
 class QWidget;
 
 // Placement wishes a form gives its controls as dynamic properties, read by the panels that place them.
@@ -25,6 +27,7 @@ struct TAnchors
     bool Bottom = false;
 };
 
+QVariant DynamicProperty(const QObject* AControl, const char* AName); // invalid when not set
 TAlign AlignOf(const QWidget* AControl);          // "align": top, bottom, left, right, client
 TAnchors AnchorsOf(const QWidget* AControl);      // "anchors": any of left, top, right, bottom
 QMargins AlignMarginsOf(const QWidget* AControl); // "alignMargins": "left,top,right,bottom"

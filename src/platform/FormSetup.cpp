@@ -1,18 +1,19 @@
 #include "platform/FormSetup.h"
 
 #include "platform/AlignLayout.h"
+#include "platform/ControlProperties.h"
 
 #include <QFontDatabase>
 #include <QLabel>
 #include <QWidget>
-
-namespace {
 
 QFont FormFont(int APixelHeight)
 {
     QFont font;
     // Tahoma where it is installed; otherwise a sans face of similar width, so the fixed places still fit.
     // Chosen here rather than left to substitution, which may hand out a much wider face.
+    // The plain family list, not a by-name check: that one asks fontconfig to resolve aliases, which costs
+    // more at start-up than everything else the font needs.
     const QStringList installed = QFontDatabase::families();
     for (const char* family : {"Tahoma", "Liberation Sans", "Arial"}) {
         if (installed.contains(QLatin1String(family))) {
@@ -24,15 +25,17 @@ QFont FormFont(int APixelHeight)
     return font;
 }
 
+namespace {
+
 void ApplyOwnFont(QWidget* AControl)
 {
-    const int height = AControl->property("fontHeight").toInt();
+    const int height = DynamicProperty(AControl, "fontHeight").toInt();
     if (height > 0) {
         QFont font = AControl->font();
         font.setPixelSize(height);
         AControl->setFont(font);
     }
-    const QColor color(AControl->property("fontColor").toString());
+    const QColor color(DynamicProperty(AControl, "fontColor").toString());
     if (color.isValid()) {
         QPalette palette = AControl->palette();
         palette.setColor(QPalette::WindowText, color);
@@ -55,9 +58,8 @@ void NameBuddy(const QLabel* ACaption)
 
 } // namespace
 
-void FinishForm(QWidget* AForm, int ATextHeight)
+void FinishForm(QWidget* AForm)
 {
-    AForm->setFont(FormFont(ATextHeight));
     for (QWidget* control : AForm->findChildren<QWidget*>())
         ApplyOwnFont(control);
     for (const QLabel* caption : AForm->findChildren<QLabel*>())
