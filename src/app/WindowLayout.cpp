@@ -23,12 +23,10 @@ QString LinkMarkup(const QString& AAddress)
     return QStringLiteral("<a href=\"%1\">%2</a>").arg(AAddress.toHtmlEscaped(), visible.toHtmlEscaped());
 }
 
-// Both percentages of a two-column grid panel, the second first as the panel wants them.
 void SetColumns(GridPanel* APanel, double AFirst, double ASecond)
 {
     APanel->setColumnPercent(1, ASecond);
-    while (std::lround(APanel->columnPercent(0)) != std::lround(AFirst))
-        APanel->setColumnPercent(0, AFirst);
+    APanel->setColumnPercent(0, AFirst);
 }
 
 struct TLabelPair
