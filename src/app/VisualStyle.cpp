@@ -1,5 +1,7 @@
 #include "app/VisualStyle.h"
 
+#include "app/CyanDuskStyle.h"
+
 #include <QColor>
 #include <QFile>
 #include <QMetaEnum>
@@ -39,31 +41,6 @@ std::optional<QString> ReadUtf8(const QString& path)
     if (Decoder.hasError())
         return std::nullopt;
     return Text;
-}
-
-// Qt takes a broken style sheet without complaint and silently drops what follows the fault, so a cut-off
-// file would give a half-styled window. Catch the usual damage: an empty sheet, an open comment, unbalanced
-// braces.
-bool StyleSheetLooksWhole(const QString& sheet)
-{
-    int Depth = 0;
-    int Rules = 0;
-    for (qsizetype At = 0; At < sheet.size(); ++At) {
-        if (sheet.at(At) == u'/' && At + 1 < sheet.size() && sheet.at(At + 1) == u'*') {
-            const qsizetype End = sheet.indexOf(QStringLiteral("*/"), At + 2);
-            if (End < 0)
-                return false;
-            At = End + 1;
-        } else if (sheet.at(At) == u'{') {
-            if (++Depth > 1)
-                return false;
-            ++Rules;
-        } else if (sheet.at(At) == u'}') {
-            if (--Depth < 0)
-                return false;
-        }
-    }
-    return Depth == 0 && Rules > 0;
 }
 
 } // namespace
@@ -129,8 +106,7 @@ bool ApplyVisualStyle(QApplication& app, const QString& name)
     if (Base.isEmpty())
         return false;
     const std::optional<QString> PaletteText = ReadUtf8(Base + QStringLiteral(".palette"));
-    const std::optional<QString> StyleSheet = ReadUtf8(Base + QStringLiteral(".qss"));
-    if (!PaletteText || !StyleSheet || !StyleSheetLooksWhole(*StyleSheet))
+    if (!PaletteText)
         return false;
     const std::optional<QPalette> Palette = ParseStylePalette(*PaletteText);
     if (!Palette)
@@ -140,8 +116,7 @@ bool ApplyVisualStyle(QApplication& app, const QString& name)
         return false;
 
     // Style first: setting a style resets the application palette to the style's own.
-    app.setStyle(Fusion);
+    app.setStyle(new CyanDuskStyle(Fusion));
     app.setPalette(*Palette);
-    app.setStyleSheet(*StyleSheet);
     return true;
 }

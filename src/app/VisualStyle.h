@@ -6,10 +6,10 @@
 
 #include <optional>
 
-// Puts the named visual style on the whole application: Fusion as the base style, with the palette and the
-// style sheet that the program's resources carry for that name (":/style/<name without spaces>.palette"
-// and ".qss"). Returns false and leaves the application as it was when the name is unknown or a file is
-// missing, unreadable or malformed; saying so to the user is the caller's choice.
+// Puts the named visual style on the whole application: CyanDuskStyle drawing over Fusion, with the palette
+// that the program's resources carry for that name (":/style/<name without spaces>.palette"); no style
+// sheet. Returns false and leaves the application as it was when the name is unknown or the palette file
+// is missing, unreadable or malformed; saying so to the user is the caller's choice.
 bool ApplyVisualStyle(QApplication& app, const QString& name = QStringLiteral("Cyan Dusk"));
 
 // Reads a style's palette text: lines "Role = #rrggbb" set a role in every colour group and lines
