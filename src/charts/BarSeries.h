@@ -11,6 +11,7 @@ struct BarMarks
     QColor arrowColor = Qt::black;
     QColor backColor = Qt::white;
     bool symbolVisible = false;
+    bool bevel = false; // a raised edge inside the box
     QColor shadowColor; // invalid: no shadow
 };
 

@@ -51,8 +51,14 @@ void ChartSeries::setShowInLegend(bool show)
     changed();
 }
 
+void ChartSeries::setValueFormat(const QString& format)
+{
+    m_valueFormat = format;
+    changed();
+}
+
 void ChartSeries::changed()
 {
     if (m_owner)
-        m_owner->update();
+        m_owner->invalidateLayout();
 }

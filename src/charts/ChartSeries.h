@@ -14,7 +14,8 @@ struct ChartPoint
     QColor color;
 };
 
-// What bar and pie series share: an owner to repaint, a title, a colour, a place in the legend and the points.
+// What bar and pie series share: an owner to repaint, a title, a colour, a place in the legend and the
+// points.
 class ChartSeries
 {
 public:
@@ -41,6 +42,9 @@ public:
     void setLegendTitle(const QString& title);
     bool showInLegend() const { return m_showInLegend; }
     void setShowInLegend(bool show);
+    // The picture (FormatChartValue) of the values shown in marks.
+    QString valueFormat() const { return m_valueFormat; }
+    void setValueFormat(const QString& format);
 
 protected:
     void changed();
@@ -52,4 +56,5 @@ private:
     QString m_legendTitle;
     QColor m_color;
     bool m_showInLegend = true;
+    QString m_valueFormat = QStringLiteral("#,##0.###");
 };
