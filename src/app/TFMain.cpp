@@ -2,6 +2,7 @@
 
 #include "platform/BalloonNotice.h"
 #include "platform/FormSetup.h"
+#include "platform/StringGrid.h"
 
 #include <QScreen>
 #include <QShowEvent>
@@ -26,6 +27,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     setMinimumSize(MinimumClientSize);
     BalloonHint = new BalloonNotice(this);
     SetupCharts();
+    SetupYearTables();
     FormCreate();
     ConnectHandlers();
     if (const QScreen* screen = this->screen())
@@ -41,6 +43,9 @@ void TFMain::ConnectHandlers()
         connect(edit, &Edit::change, this, &TFMain::TIntRateChange);
     connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
     connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
+    connect(chMarks, &QCheckBox::toggled, this, &TFMain::chMarksClick);
+    for (StringGrid* grid : {StrGridFirst, StrGridAlt})
+        connect(grid, &StringGrid::drawCell, this, &TFMain::StrGridFirstDrawCell);
 }
 
 bool TFMain::ComparisonMode() const

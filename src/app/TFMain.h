@@ -49,6 +49,9 @@ private:
     void FormCreate();
     void FormShow();
     void SetupCharts();
+    void chMarksClick();
+    void SetupYearTables();
+    void StrGridFirstDrawCell(QPainter* Canvas, int ACol, int ARow, const QRect& Rect);
     void ConnectHandlers();
     void TIntRateChange();
     void PageControlChange();

@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "charts/BarSeries.h"
+#include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
 
 namespace {
@@ -26,17 +27,31 @@ const TBarLook BarLooks[] = {
     {"Series6", 1, QColor(128, 0, 0), false, "Alternative strategy total interest"},
 };
 
-BarMarks InterestMarks(const QColor& AArrowColor, bool AShadow)
+BarMarks InterestMarks(const QColor& AArrowColor, bool ABevelAndShadow)
 {
     BarMarks marks;
     marks.visible = true;
     marks.arrowColor = AArrowColor;
     marks.backColor = Qt::white;
     marks.symbolVisible = true;
-    if (AShadow)
+    marks.bevel = ABevelAndShadow;
+    if (ABevelAndShadow)
         marks.shadowColor = QColor(129, 129, 129);
     return marks;
 }
+
+TChartLegendStyle PieLegend(const QString& ATitle, const QColor& AColor, bool ALowered)
+{
+    TChartLegendStyle legend;
+    legend.Title = ATitle;
+    legend.TitleColor = AColor;
+    legend.TitleFontHeight = 13;
+    legend.TitleLowered = ALowered;
+    return legend;
+}
+
+// Room below the x axis for "Show marks", which stands on the chart's bottom-left corner.
+constexpr int MarksBoxRoom = 12;
 
 } // namespace
 
@@ -44,6 +59,12 @@ void TFMain::SetupCharts()
 {
     Chart->setTitle(QString());
     Chart->setBackgroundColor(ChartBackground);
+    Chart->leftAxis().setTitle(QStringLiteral("Savings"));
+    Chart->leftAxis().setTitleFontHeight(13);
+    Chart->leftAxis().setLabelFormat(QStringLiteral(" $#,##0.###"));
+    Chart->bottomAxis().setTitle(QStringLiteral("Years"));
+    Chart->bottomAxis().setTitleFontHeight(13);
+    Chart->setBottomMargin(MarksBoxRoom);
     BarSeries** slots[] = {&Series1, &Series2, &Series3, &Series4, &Series5, &Series6};
     for (std::size_t i = 0; i < std::size(BarLooks); ++i) {
         BarSeries* series = Chart->addBarSeries();
@@ -61,12 +82,22 @@ void TFMain::SetupCharts()
         pieChart->setBackgroundColor(ChartBackground);
         pieChart->setChart3DPercent(60);
     }
-    PieChartFirst->setLegendTitle(QStringLiteral("Your strategy"));
-    PieChartAlt->setLegendTitle(QStringLiteral("Alternative strategy"));
+    PieChartFirst->setLegend(PieLegend(QStringLiteral("Your strategy"), QColor(0, 128, 0), true));
+    PieChartAlt->setLegend(PieLegend(QStringLiteral("Alternative strategy"), QColor(128, 0, 64), false));
+    PieChartAlt->setPieMarkArrows(true);
     Series7 = PieChartFirst->addPieSeries();
     PieSeries1 = PieChartAlt->addPieSeries();
-    Series7->setTitle(QStringLiteral("FirstStrategy"));
-    PieSeries1->setTitle(QStringLiteral("FirstStrategy"));
+    for (PieSeries* pie : {Series7, PieSeries1}) {
+        pie->setTitle(QStringLiteral("FirstStrategy"));
+        pie->setValueFormat(QStringLiteral("$#,##0.###"));
+    }
+}
+
+void TFMain::chMarksClick()
+{
+    const bool shown = chMarks->isChecked();
+    Series3->setMarksVisible(shown);
+    Series6->setMarksVisible(shown);
 }
 
 BarSeries* TFMain::BarSeriesAt(int AIndex) const
