@@ -1,7 +1,14 @@
 #include "platform/StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr int ColumnCount = 5;
@@ -41,7 +48,10 @@ public:
     }
 
     int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : m_rows - 1; }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (role == Qt::DisplayRole)
@@ -64,11 +74,35 @@ private:
     QVector<QString> m_cells = QVector<QString>(ColumnCount);
 };
 
+// The header row: drawn as the style draws a header, then handed to the grid's drawCell for its captions.
+class StringGridHeader : public QHeaderView
+{
+public:
+    explicit StringGridHeader(StringGrid* grid) : QHeaderView(Qt::Horizontal, grid), m_grid(grid) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    {
+        painter->save();
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
+        painter->save();
+        painter->setFont(font());
+        painter->setPen(palette().color(QPalette::ButtonText));
+        Q_EMIT m_grid->drawCell(painter, logicalIndex, 0, rect);
+        painter->restore();
+    }
+
+private:
+    StringGrid* m_grid;
+};
+
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), m_model(new StringGridModel(this))
 {
+    setHorizontalHeader(new StringGridHeader(this));
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the table for the next control instead of walking its cells.
     setTabKeyNavigation(false);
@@ -138,7 +172,8 @@ void StringGrid::setRowHeight(int row, int height)
 {
     if (row == 0) {
         horizontalHeader()->setFixedHeight(height);
-        // The view sets its rows below the header only when told to; a taller header would cover the first row.
+        // The view sets its rows below the header only when told to; a taller header would cover the first
+        // row.
         updateGeometries();
     }
 }
@@ -146,4 +181,43 @@ void StringGrid::setRowHeight(int row, int height)
 int StringGrid::clientWidth() const
 {
     return viewport()->width();
+}
+
+QString StringGrid::selectionAsText() const
+{
+    QStringList lines{m_captions.join(u'\t')};
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    for (const QModelIndex& index : rows) {
+        QStringList cells;
+        for (int col = 0; col < ColumnCount; ++col)
+            cells.append(cell(col, index.row() + 1));
+        lines.append(cells.join(u'\t'));
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void StringGrid::copySelection() const
+{
+    if (selectionModel()->hasSelection())
+        QApplication::clipboard()->setText(selectionAsText());
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copySelection();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void StringGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* copy = menu.addAction(tr("Copy"), this, &StringGrid::copySelection);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(selectionModel()->hasSelection());
+    menu.exec(event->globalPos());
 }

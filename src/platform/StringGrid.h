@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QPainter>
 #include <QTableView>
 
 class StringGridModel;
 
 // A read-only grid of texts addressed as (column, row). Row 0 is the fixed header row: it is shown as the
 // view's header, and rows 1 to rowCount() - 1 are the data rows. Whole rows are selected; the user may
-// drag column borders.
+// drag column borders. Ctrl+C and the context menu's "Copy" put the selected rows on the clipboard as
+// tab-separated text under a line of the column captions, ready to paste into a spreadsheet.
 class StringGrid : public QTableView
 {
     Q_OBJECT
@@ -30,6 +32,22 @@ public:
     // The width the columns share: the view's inside, without frame and scroll bar.
     int clientWidth() const;
 
+    // What each column holds, for the copied text; the header itself shows what drawCell paints.
+    QStringList columnCaptions() const { return m_captions; }
+    void setColumnCaptions(const QStringList& captions) { m_captions = captions; }
+    // The selected data rows as the clipboard gets them.
+    QString selectionAsText() const;
+    void copySelection() const;
+
+Q_SIGNALS:
+    // A header cell has had its default drawing; the painter holds the header's font and text colour.
+    void drawCell(QPainter* painter, int col, int row, const QRect& rect);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     StringGridModel* m_model;
+    QStringList m_captions;
 };
