@@ -22,6 +22,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void typical();
     void worstContinuousComparison();
+    void worstWithBarGraphRepaint();
 
 private:
     template <typename T>
@@ -84,6 +85,19 @@ void BenchRecalculate::worstContinuousComparison()
     m_window->Recalculate();
     QBENCHMARK {
         m_window->Recalculate();
+    }
+}
+
+// The same, and the bar graph laid out and painted anew, as the user sees the figures change.
+void BenchRecalculate::worstWithBarGraphRepaint()
+{
+    QCOMPARE(m_window->f, std::int64_t(3650));
+    QVERIFY(Control<QCheckBox>("chInflationCompare")->isChecked());
+    auto* chart = Control<QWidget>("Chart");
+    QVERIFY(chart->isVisible());
+    QBENCHMARK {
+        m_window->Recalculate();
+        chart->repaint();
     }
 }
 
