@@ -21,14 +21,6 @@ QFontMetricsF Metrics(const ChartWidget& AChart, int APixelHeight)
     return QFontMetricsF(ChartFont(AChart, APixelHeight));
 }
 
-const PieSeries* FirstPieSeries(const ChartWidget& AChart)
-{
-    for (int i = 0; i < AChart.seriesCount(); ++i)
-        if (const auto* series = dynamic_cast<const PieSeries*>(AChart.series(i)))
-            return series;
-    return nullptr;
-}
-
 QVector<double> ValuesOf(const ChartSeries& ASeries)
 {
     QVector<double> values;
@@ -215,6 +207,14 @@ QVector<const BarSeries*> BarSeriesOf(const ChartWidget& AChart)
         if (const auto* series = dynamic_cast<const BarSeries*>(AChart.series(i)))
             bars.append(series);
     return bars;
+}
+
+const PieSeries* FirstPieSeries(const ChartWidget& AChart)
+{
+    for (int i = 0; i < AChart.seriesCount(); ++i)
+        if (const auto* series = dynamic_cast<const PieSeries*>(AChart.series(i)))
+            return series;
+    return nullptr;
 }
 
 QFont ChartFont(const ChartWidget& AChart, int APixelHeight)

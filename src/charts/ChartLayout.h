@@ -10,6 +10,7 @@
 
 class BarSeries;
 class ChartWidget;
+class PieSeries;
 
 struct TTickLabel
 {
@@ -45,5 +46,7 @@ inline constexpr int ChartLabelFontHeight = 11;
 
 // The chart's bar series in list order; a layout's series numbers count in this list.
 QVector<const BarSeries*> BarSeriesOf(const ChartWidget& AChart);
+// The pie series a pie chart draws, if it has one.
+const PieSeries* FirstPieSeries(const ChartWidget& AChart);
 
 TChartLayout ComputeChartLayout(const ChartWidget& AChart);

@@ -179,7 +179,7 @@ void PaintBarChart(QPainter& APainter, const ChartWidget& AChart, const TChartLa
 }
 
 // The front half of a slice's rim, seen below the face: from its start to its end angle within 180..360.
-QPainterPath SlicePathSide(const TPieLayout& APie, const TPieSliceGeometry& ASlice)
+QPainterPath SliceSide(const TPieLayout& APie, const TPieSliceGeometry& ASlice)
 {
     QPainterPath path;
     const double from = std::max(ASlice.StartAngle, 180.0);
@@ -210,7 +210,7 @@ void PaintPieBody(QPainter& APainter, const PieSeries& APie, const TPieLayout& A
 
     for (const TPieSliceGeometry& slice : ALayout.Slices) {
         APainter.setBrush(APie.pointColor(slice.Point).darker(135));
-        APainter.drawPath(SlicePathSide(ALayout, slice));
+        APainter.drawPath(SliceSide(ALayout, slice));
     }
     for (const TPieSliceGeometry& slice : ALayout.Slices) {
         const QColor color = APie.pointColor(slice.Point);
@@ -237,13 +237,12 @@ void PaintPieBody(QPainter& APainter, const PieSeries& APie, const TPieLayout& A
 void PaintPieChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
 {
     PaintLegend(APainter, AChart, ALayout.Legend);
-    const PieSeries* pie = nullptr;
-    for (int i = 0; i < AChart.seriesCount() && !pie; ++i)
-        pie = dynamic_cast<const PieSeries*>(AChart.series(i));
+    const PieSeries* pie = FirstPieSeries(AChart);
     if (!pie)
         return;
     APainter.setRenderHint(QPainter::Antialiasing, true);
     PaintPieBody(APainter, *pie, ALayout.Pie);
+    // Slice marks: plain white boxes, black arrows where the chart has them.
     BarMarks style;
     style.arrowColor = Qt::black;
     APainter.setFont(ChartFont(AChart, ChartLabelFontHeight));
