@@ -224,21 +224,20 @@ void PaintPieBody(QPainter& APainter, const PieSeries& APie, const TPieLayout& A
         path.closeSubpath();
         APainter.drawPath(path);
     }
-    if (!ALayout.Slices.isEmpty()) {
-        QLinearGradient frame(face.topLeft(), face.bottomRight());
-        frame.setColorAt(0, QColor(128, 128, 128));
-        frame.setColorAt(1, Qt::white);
-        APainter.setPen(QPen(QBrush(frame), 4));
-        APainter.setBrush(Qt::NoBrush);
-        APainter.drawEllipse(face.adjusted(-2, -2, 2, 2));
-    }
+    QLinearGradient frame(face.topLeft(), face.bottomRight());
+    frame.setColorAt(0, QColor(128, 128, 128));
+    frame.setColorAt(1, Qt::white);
+    APainter.setPen(QPen(QBrush(frame), 4));
+    APainter.setBrush(Qt::NoBrush);
+    APainter.drawEllipse(face.adjusted(-2, -2, 2, 2));
 }
 
 void PaintPieChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
 {
     PaintLegend(APainter, AChart, ALayout.Legend);
     const PieSeries* pie = FirstPieSeries(AChart);
-    if (!pie)
+    // Nothing to share: the legend title alone says whose pie it would be.
+    if (!pie || ALayout.Pie.Slices.isEmpty())
         return;
     APainter.setRenderHint(QPainter::Antialiasing, true);
     PaintPieBody(APainter, *pie, ALayout.Pie);

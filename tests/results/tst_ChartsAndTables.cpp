@@ -21,6 +21,7 @@ private Q_SLOTS:
     void barsDrawnBySide();
     void showMarksTogglesBothSides();
     void pieWithoutRegularDeposits();
+    void pieWithNothingToShare();
     void headerCaptionPlaces_data();
     void headerCaptionPlaces();
     void headerCaptionsPainted();
@@ -45,28 +46,32 @@ QColor PixelAt(const QImage& AImage, QPointF APoint)
     return AImage.pixelColor(APoint.toPoint());
 }
 
-int CountDark(const QImage& AImage, const QRect& AArea)
+// The image's pixels under an area given in the widget's own pixels.
+QRect DeviceRect(const QImage& AImage, const QRectF& AArea)
 {
     const qreal ratio = AImage.devicePixelRatio();
-    const QRect area = QRect(AArea.topLeft() * ratio, AArea.size() * ratio).intersected(AImage.rect());
+    return QRectF(AArea.topLeft() * ratio, AArea.size() * ratio).toRect().intersected(AImage.rect());
+}
+
+template <class TTest> int CountPixels(const QImage& AImage, const QRectF& AArea, TTest ATest)
+{
+    const QRect area = DeviceRect(AImage, AArea);
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            count += AImage.pixelColor(x, y).lightness() < 110;
+            count += ATest(AImage.pixelColor(x, y));
     return count;
 }
 
 int CountColour(const QImage& AImage, const QColor& AColour, const QRectF& AArea)
 {
-    const QRect area =
-        QRectF(AArea.topLeft() * AImage.devicePixelRatio(), AArea.size() * AImage.devicePixelRatio())
-            .toRect()
-            .intersected(AImage.rect());
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += AImage.pixelColor(x, y) == AColour;
-    return count;
+    return CountPixels(AImage, AArea, [&AColour](const QColor& APixel) { return APixel == AColour; });
+}
+
+// Pixels dark enough to be text, antialiased or not.
+int CountDark(const QImage& AImage, const QRectF& AArea)
+{
+    return CountPixels(AImage, AArea, [](const QColor& APixel) { return APixel.lightness() < 110; });
 }
 
 void Compare(WindowDriver& ADriver, const char* ABox, int AStartLater)
@@ -174,6 +179,21 @@ void TestChartsAndTables::pieWithoutRegularDeposits()
         }
         QCOMPARE(d.bars(nearest)->seriesColor(), expected[i]);
     }
+}
+
+void TestChartsAndTables::pieWithNothingToShare()
+{
+    WindowDriver d;
+    d.setText("TIntDep", QStringLiteral("$0"));
+    d.setText("TRegDep", QStringLiteral("$0"));
+    d.control<QTabWidget>("PageControl")->setCurrentIndex(1);
+    auto* pie = d.control<ChartWidget>("PieChartFirst");
+    QVERIFY(pie->layout().Pie.Slices.isEmpty());
+    const QImage image = Grab(pie);
+    const QRectF below(0, pie->layout().Legend.Bottom, pie->width(),
+                       pie->height() - pie->layout().Legend.Bottom);
+    const QRect area = DeviceRect(image, below);
+    QCOMPARE(CountColour(image, pie->backgroundColor(), below), area.width() * area.height());
 }
 
 void TestChartsAndTables::headerCaptionPlaces_data()
