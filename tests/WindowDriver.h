@@ -4,6 +4,7 @@
 #include "charts/BarSeries.h"
 #include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
+#include "hint/TFHint.h"
 #include "platform/StringGrid.h"
 
 #include <QTest>
@@ -15,6 +16,7 @@ class WindowDriver
 public:
     WindowDriver()
     {
+        FHint = &hint;
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qFatal("main window was not exposed");
@@ -42,6 +44,7 @@ public:
     void check(const char* ABox, bool AChecked) const { control<QCheckBox>(ABox)->setChecked(AChecked); }
 
     TFMain window;
+    TFHint hint; // the program's hover window, gone before the main window as at the program's end
 };
 
 // Any Qt warning fails the test, except the offscreen platform's notes on what it does not do.

@@ -44,6 +44,8 @@ void TFMain::ConnectHandlers()
     connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
     connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
     connect(chMarks, &QCheckBox::toggled, this, &TFMain::chMarksClick);
+    connect(Chart, &ChartWidget::mouseMoved, this, &TFMain::ChartMouseMove);
+    connect(Chart, &ChartWidget::mouseLeft, this, &TFMain::ChartMouseLeave);
     for (StringGrid* grid : {StrGridFirst, StrGridAlt})
         connect(grid, &StringGrid::drawCell, this, &TFMain::StrGridFirstDrawCell);
 }
@@ -72,4 +74,14 @@ void TFMain::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormMouseActivate();
+    // The hover window floats above every other window: it goes when this one loses the user's attention.
+    if ((event->type() == QEvent::ActivationChange && !isActiveWindow()) ||
+        (event->type() == QEvent::WindowStateChange && isMinimized()))
+        HideYearSummary();
+}
+
+void TFMain::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    HideYearSummary();
 }

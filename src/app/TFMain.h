@@ -40,10 +40,16 @@ public:
     void FormResize();
     void FitGridColumns(StringGrid* Grid);
 
+    // The hover summary over the bar graph.
+    void ChartMouseMove(const QPoint& APosition);
+    void ChartMouseLeave();
+    void ShowYearSummary(int AYears);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FormCreate();
@@ -61,6 +67,9 @@ private:
     void WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading);
     void WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, QLabel* AInterest, QLabel* ATotal);
     void FitTotalsPanels();
+    void HideYearSummary();
+    void RefreshYearSummary();
+    void FollowCursor();
 
     // Calculation fields.
     double PrevXVal = 0;

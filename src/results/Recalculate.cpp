@@ -65,6 +65,8 @@ void TFMain::Recalculate()
     }
     // New figures may be wider than the last: the totals panels are shown only where their labels fit.
     FitTotalsPanels();
+    // A hover summary on screen shows the new figures, not those it was filled with.
+    RefreshYearSummary();
 }
 
 void TFMain::WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading)
