@@ -74,12 +74,12 @@ void TFMain::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormMouseActivate();
-    // The hover window floats above every other window: it goes when this one loses the user's attention.
-    if ((event->type() == QEvent::ActivationChange && !isActiveWindow()) ||
-        (event->type() == QEvent::WindowStateChange && isMinimized()))
+    // The hover window floats above every other window: it goes when this one is no longer the user's.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         HideYearSummary();
 }
 
+// Minimised, closed or hidden: the hover window goes with it.
 void TFMain::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);

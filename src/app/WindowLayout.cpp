@@ -140,8 +140,6 @@ void TFMain::PageControlChange()
 {
     if (PageControl->currentWidget() == tsTable)
         FormResize();
-    if (PageControl->currentWidget() != tsBarChart)
-        HideYearSummary();
 }
 
 void TFMain::LinkLabelLinkClick(const QString& ALink)
