@@ -61,6 +61,8 @@ private:
     void WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading);
     void WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, QLabel* AInterest, QLabel* ATotal);
     void FitTotalsPanels();
+    void SetupResultsAccessibility();
+    void AnnounceResults();
 
     // Calculation fields.
     double PrevXVal = 0;

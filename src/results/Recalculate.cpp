@@ -65,6 +65,7 @@ void TFMain::Recalculate()
     }
     // New figures may be wider than the last: the totals panels are shown only where their labels fit.
     FitTotalsPanels();
+    AnnounceResults();
 }
 
 void TFMain::WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading)
