@@ -1,6 +1,9 @@
 #include "app/TFMain.h"
 
+#include "charts/ChartAccessible.h"
+#include "platform/AlertAccessible.h"
 #include "platform/BalloonNotice.h"
+#include "platform/FigureAccessible.h"
 #include "platform/FormSetup.h"
 #include "platform/StringGrid.h"
 
@@ -20,6 +23,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
 {
     // The resources live in a static library, where nothing else would keep them linked in.
     Q_INIT_RESOURCE(pelvantor);
+    // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
+    for (auto factory : {&ChartAccessible::create, &FigureAccessible::create, &AlertAccessible::create})
+        QAccessible::installFactory(factory);
     setFont(FormFont(FormTextHeight));
     setupUi(this);
     FinishForm(this);
@@ -27,6 +33,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     setMinimumSize(MinimumClientSize);
     BalloonHint = new BalloonNotice(this);
     SetupCharts();
+    SetupResultsAccessibility();
     SetupYearTables();
     FormCreate();
     ConnectHandlers();

@@ -70,6 +70,8 @@ private:
     void HideYearSummary();
     void RefreshYearSummary();
     void FollowCursor();
+    void SetupResultsAccessibility();
+    void AnnounceResults();
 
     // Calculation fields.
     double PrevXVal = 0;

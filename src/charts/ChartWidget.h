@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/ChartAxis.h"
+#include "charts/ChartWording.h"
 
 #include <QColor>
 #include <QWidget>
@@ -56,6 +57,9 @@ public:
     // Whether a pie's marks point to their slices with an arrow.
     bool pieMarkArrows() const { return m_pieMarkArrows; }
     void setPieMarkArrows(bool arrows);
+    // What a screen reader calls the items of a bar graph (ChartAccessible).
+    const TChartWording& wording() const { return m_wording; }
+    void setWording(const TChartWording& wording) { m_wording = wording; }
 
     ChartAxis& leftAxis() { return m_leftAxis; }
     const ChartAxis& leftAxis() const { return m_leftAxis; }
@@ -85,6 +89,7 @@ private:
     QColor m_background = Qt::white;
     int m_bottomMargin = 0;
     bool m_pieMarkArrows = false;
+    TChartWording m_wording;
     ChartAxis m_leftAxis;
     ChartAxis m_bottomAxis;
     mutable std::unique_ptr<TChartLayout> m_layout;

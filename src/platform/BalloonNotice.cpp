@@ -1,5 +1,7 @@
 #include "platform/BalloonNotice.h"
 
+#include "platform/AlertAccessible.h"
+
 BalloonNotice::BalloonNotice(QWidget* parent)
     : QLabel(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
@@ -15,6 +17,7 @@ void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
     adjustSize();
     move(AGlobalPos);
     show();
+    AlertAccessible::announceShown(this);
 }
 
 void BalloonNotice::mousePressEvent(QMouseEvent* event)

@@ -62,9 +62,20 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        if (orientation != Qt::Horizontal)
+            return {};
+        if (role == Qt::DisplayRole)
             return cell(section, 0);
+        // The captions are painted, not stored in row 0; screen readers get them as the header's text.
+        if (role == Qt::AccessibleTextRole)
+            return m_captions.value(section);
         return {};
+    }
+    QStringList captions() const { return m_captions; }
+    void setCaptions(const QStringList& captions)
+    {
+        m_captions = captions;
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     }
 
 private:
@@ -72,6 +83,7 @@ private:
 
     int m_rows = 1;
     QVector<QString> m_cells = QVector<QString>(ColumnCount);
+    QStringList m_captions;
 };
 
 // The header row: drawn as the style draws a header, then handed to the grid's drawCell for its captions.
@@ -183,9 +195,19 @@ int StringGrid::clientWidth() const
     return viewport()->width();
 }
 
+QStringList StringGrid::columnCaptions() const
+{
+    return m_model->captions();
+}
+
+void StringGrid::setColumnCaptions(const QStringList& captions)
+{
+    m_model->setCaptions(captions);
+}
+
 QString StringGrid::selectionAsText() const
 {
-    QStringList lines{m_captions.join(u'\t')};
+    QStringList lines{columnCaptions().join(u'\t')};
     QModelIndexList rows = selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end());
     for (const QModelIndex& index : rows) {

@@ -32,9 +32,10 @@ public:
     // The width the columns share: the view's inside, without frame and scroll bar.
     int clientWidth() const;
 
-    // What each column holds, for the copied text; the header itself shows what drawCell paints.
-    QStringList columnCaptions() const { return m_captions; }
-    void setColumnCaptions(const QStringList& captions) { m_captions = captions; }
+    // What each column holds, for the copied text and for screen readers; the header itself shows what
+    // drawCell paints.
+    QStringList columnCaptions() const;
+    void setColumnCaptions(const QStringList& captions);
     // The selected data rows as the clipboard gets them.
     QString selectionAsText() const;
     void copySelection() const;
@@ -49,5 +50,4 @@ protected:
 
 private:
     StringGridModel* m_model;
-    QStringList m_captions;
 };

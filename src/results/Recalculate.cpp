@@ -67,6 +67,7 @@ void TFMain::Recalculate()
     FitTotalsPanels();
     // A hover summary on screen shows the new figures, not those it was filled with.
     RefreshYearSummary();
+    AnnounceResults();
 }
 
 void TFMain::WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading)

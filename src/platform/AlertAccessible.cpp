@@ -1,0 +1,29 @@
+#include "platform/AlertAccessible.h"
+
+#include "platform/BalloonNotice.h"
+
+AlertAccessible::AlertAccessible(QWidget* ANotice) : QAccessibleWidget(ANotice, QAccessible::AlertMessage) {}
+
+QAccessibleInterface* AlertAccessible::create(const QString&, QObject* AObject)
+{
+    if (auto* notice = qobject_cast<BalloonNotice*>(AObject))
+        return new AlertAccessible(notice);
+    return nullptr;
+}
+
+void AlertAccessible::announceShown(QWidget* ANotice)
+{
+    for (QAccessible::Event type : {QAccessible::ObjectShow, QAccessible::Alert}) {
+        QAccessibleEvent event(ANotice, type);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString AlertAccessible::text(QAccessible::Text AText) const
+{
+    const QString own = QAccessibleWidget::text(AText);
+    if (AText != QAccessible::Name || !own.isEmpty())
+        return own;
+    // One spoken sentence after another, not the line break the balloon wraps at.
+    return static_cast<const QLabel*>(widget())->text().simplified();
+}

@@ -1,0 +1,21 @@
+#include "platform/FigureAccessible.h"
+
+#include "platform/FigureLabel.h"
+
+FigureAccessible::FigureAccessible(QWidget* ALabel) : QAccessibleWidget(ALabel, QAccessible::StaticText) {}
+
+QAccessibleInterface* FigureAccessible::create(const QString&, QObject* AObject)
+{
+    if (auto* label = qobject_cast<FigureLabel*>(AObject))
+        return new FigureAccessible(label);
+    return nullptr;
+}
+
+QString FigureAccessible::text(QAccessible::Text AText) const
+{
+    const QString figure = static_cast<const QLabel*>(widget())->text();
+    const QString own = QAccessibleWidget::text(AText);
+    if (AText != QAccessible::Name || figure.isEmpty())
+        return own;
+    return own.isEmpty() ? figure : own + QStringLiteral(": ") + figure;
+}
