@@ -3,6 +3,9 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
 
 namespace {
 
@@ -137,4 +140,13 @@ void Edit::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         Q_EMIT exit(this);
+}
+
+void Edit::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Run to its end here and deleted only then: a paste from it recalculates, and a recalculation lets
+    // pending events run, among them the deletion a self-deleting menu would have asked for while its
+    // action is still at work.
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->exec(event->globalPos());
 }
