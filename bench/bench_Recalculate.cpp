@@ -25,8 +25,7 @@ private Q_SLOTS:
     void worstWithBarGraphRepaint();
 
 private:
-    template <typename T>
-    T* Control(const char* AName) const
+    template <typename T> T* Control(const char* AName) const
     {
         T* control = m_window->findChild<T*>(QLatin1String(AName));
         if (!control)
@@ -63,7 +62,8 @@ void BenchRecalculate::typical()
 {
     QCOMPARE(Control<QSpinBox>("seYears")->value(), 10);
     QVERIFY(!Control<QCheckBox>("chInflationCompare")->isChecked());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_window->Recalculate();
     }
 }
@@ -77,13 +77,13 @@ void BenchRecalculate::worstContinuousComparison()
     compounding->setCurrentIndex(compounding->findText(QStringLiteral("Continuous")));
     m_window->ReadCompoundFrequency();
     QCOMPARE(m_window->f, std::int64_t(3650));
-    // The check box handlers are not wired here: set the boxes, then lay out and compute as they would.
+    // Each box set from code runs its click handler: the layout and a recalculation.
     Control<QCheckBox>("chInflation")->setChecked(true);
     Control<QLineEdit>("TInflation")->setText(QStringLiteral("3.00"));
     Control<QCheckBox>("chInflationCompare")->setChecked(true);
-    m_window->ArrangeAlternativeLayout();
-    m_window->Recalculate();
-    QBENCHMARK {
+    QVERIFY(Control<QWidget>("PieChartAlt")->isVisibleTo(m_window.get()));
+    QBENCHMARK
+    {
         m_window->Recalculate();
     }
 }
