@@ -81,7 +81,7 @@ void BenchRecalculate::worstContinuousComparison()
     Control<QCheckBox>("chInflation")->setChecked(true);
     Control<QLineEdit>("TInflation")->setText(QStringLiteral("3.00"));
     Control<QCheckBox>("chInflationCompare")->setChecked(true);
-    QVERIFY(Control<QWidget>("PieChartAlt")->isVisibleTo(m_window.get()));
+    QVERIFY(!Control<QWidget>("PieChartAlt")->isHidden());
     QBENCHMARK
     {
         m_window->Recalculate();
