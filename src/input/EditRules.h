@@ -38,7 +38,6 @@ struct TEditKey
     QChar Char;
 
     static TEditKey Typed(QChar AChar) { return {TEditKeyKind::Character, AChar}; }
-    static TEditKey Backspace() { return {TEditKeyKind::Character, QChar(BackspaceCode)}; }
     static TEditKey DeleteKey() { return {TEditKeyKind::Delete, QChar()}; }
 
     static constexpr char16_t BackspaceCode = 8;

@@ -48,6 +48,8 @@ void TFMain::CcompFreqChange()
         TRegDep->setText(PrevRegularDep);
         TRegDep->setEnabled(true);
         CcompFreq->setToolTip(QString());
+        // Picked by keyboard, no click has taken the notice away; it no longer holds.
+        BalloonHint->hideHint();
     }
     connect(TRegDep, &Edit::change, this, &TFMain::TIntRateChange);
     Recalculate();

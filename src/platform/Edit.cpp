@@ -19,16 +19,6 @@ enum class TKeyRoute
     Ignored,    // not the edit's key: left to the window
 };
 
-bool IsClipboardOrUndo(const QKeyEvent* AEvent)
-{
-    // The platform's bindings (Shift+Insert, Ctrl+Insert, the keyboard's own Cut and Paste keys ...).
-    for (const QKeySequence::StandardKey key :
-         {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo})
-        if (AEvent->matches(key))
-            return true;
-    return false;
-}
-
 bool IsNavigation(const QKeyEvent* AEvent)
 {
     switch (AEvent->key()) {
@@ -46,6 +36,8 @@ bool IsNavigation(const QKeyEvent* AEvent)
     }
 }
 
+// Only caret movement and selection ever reach the line edit, so its cut, copy, paste and undo bindings
+// (Ctrl+V, Shift+Insert, the keyboard's own Paste key ...) never run, whatever the platform binds them to.
 TKeyRoute RouteOf(const QKeyEvent* AEvent)
 {
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
@@ -56,8 +48,6 @@ TKeyRoute RouteOf(const QKeyEvent* AEvent)
     // Ctrl+Backspace would delete a word behind the rules' back.
     if (AEvent->key() == Qt::Key_Backspace)
         return command || (modifiers & Qt::AltModifier) ? TKeyRoute::Consumed : TKeyRoute::Backspace;
-    if (IsClipboardOrUndo(AEvent))
-        return TKeyRoute::Consumed;
     if (IsNavigation(AEvent))
         return TKeyRoute::Navigation;
     // Ctrl+letters are commands (select all, delete line ...); Ctrl+Alt is AltGr on some keyboards.

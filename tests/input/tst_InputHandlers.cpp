@@ -1,17 +1,34 @@
+#include "MarkedText.h"
 #include "WindowDriver.h"
 
 #include "platform/BalloonNotice.h"
-#include "platform/SpinEdit.h"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
+#include <QSlider>
 #include <QTimer>
 
-#include <QSlider>
-#include <functional>
+namespace {
+
+Edit* FieldWith(WindowDriver& ADriver, const QString& AField, const QString& AMarked)
+{
+    auto* field = ADriver.control<Edit>(qPrintable(AField));
+    if (AField == u"TInflation")
+        ADriver.check("chInflation", true);
+    const TMarkedText start = TMarkedText::Read(AMarked);
+    field->setFocus();
+    field->setText(start.Text);
+    field->setSelection(start.SelStart + start.SelLength, -start.SelLength);
+    return field;
+}
+
+void Click(WindowDriver& ADriver, const QString& ABox)
+{
+    QTest::mouseClick(ADriver.control<QCheckBox>(qPrintable(ABox)), Qt::LeftButton);
+}
+
+} // namespace
 
 // The input controls driven through the real window, as a user drives them.
 class TestInputHandlers : public QObject
@@ -20,451 +37,279 @@ class TestInputHandlers : public QObject
 
 private Q_SLOTS:
     void init() { FailOnWarnings(); }
-    void typing_data();
-    void typing();
-    void lengthLimitOnTheInterestRateOnly();
-    void pasteFromTheContextMenu_data();
-    void pasteFromTheContextMenu();
-    void continuousRoundTrip_data();
-    void continuousRoundTrip();
-    void compoundingOffer_data();
-    void compoundingOffer();
-    void years_data();
-    void years();
-    void optionBoxes_data();
-    void optionBoxes();
-};
 
-namespace {
+    // Keys as a key sequence ("Ctrl+V", "1, Tab"): characters outside the rules, clipboard and undo keys do
+    // nothing; the clipboard holds "99" throughout and must keep it.
+    void keys_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("total"); // the total savings shown
 
-// Puts the caret where a user would before typing: -1 selects the whole text.
-void PlaceCaret(QLineEdit* AField, int ACaret)
-{
-    AField->setFocus();
-    if (ACaret < 0)
-        AField->selectAll();
-    else
-        AField->setCursorPosition(ACaret);
-}
-
-// The user's picks, each "list=item", in order.
-void PickAll(WindowDriver& ADriver, const QStringList& APicks)
-{
-    for (const QString& pick : APicks) {
-        const QStringList parts = pick.split(u'=');
-        ADriver.pick(qPrintable(parts[0]), parts[1]);
+        // clang-format off
+        QTest::newRow("digit recalculates") << "TIntDep" << "$1,000|" << "0" << "$1,0000|" << "$17,547";
+        QTest::newRow("in the middle") << "TIntDep" << "$|1,000" << "2, 5" << "$25|1,000" << "$410,110";
+        QTest::newRow("leaving regroups") << "TIntDep" << "$1,000|" << "0, Tab" << "$10,000|" << "$17,547";
+        QTest::newRow("letter") << "TIntDep" << "$1,[0]00" << "A" << "$1,[0]00" << "$2,887";
+        QTest::newRow("ctrl+v") << "TIntDep" << "$1,[0]00" << "Ctrl+V" << "$1,[0]00" << "$2,887";
+        QTest::newRow("shift+insert") << "TIntDep" << "$1,[0]00" << "Shift+Ins" << "$1,[0]00" << "$2,887";
+        QTest::newRow("cut, undo") << "TIntDep" << "$1,[0]00" << "Ctrl+X, Ctrl+Z" << "$1,[0]00" << "$2,887";
+        QTest::newRow("shift+delete") << "TIntDep" << "$1,[0]00" << "Shift+Del" << "$1,|00" << "$1,421";
+        QTest::newRow("ctrl+backspace") << "TRegDep" << "$100|" << "Ctrl+Backspace" << "$100|" << "$2,887";
+        QTest::newRow("backspace") << "TRegDep" << "$100|" << "Backspace" << "$10|" << "$1,755";
+        QTest::newRow("arrows, select") << "TRegDep" << "$10|0" << "Left, Shift+End" << "$1[00]" << "$2,887";
+        QTest::newRow("second point refused") << "TIntRate" << "[5.00]" << "1, ., ., 5" << "1.5|" << "$2,231";
+        QTest::newRow("sixth character refused") << "TInflation" << "1.23|" << "4, 5" << "1.234|" << "$2,627";
+        // clang-format on
     }
-}
 
-// A check box clicked with the mouse; a disabled one takes no click.
-void Click(WindowDriver& ADriver, const QString& ABox)
-{
-    QTest::mouseClick(ADriver.control<QCheckBox>(qPrintable(ABox)), Qt::LeftButton);
-}
+    void keys()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, before);
+        QFETCH(QString, keys);
+        QFETCH(QString, after);
+        QFETCH(QString, total);
+        WindowDriver d;
+        QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+        Edit* edit = FieldWith(d, field, before);
+        QTest::keySequence(edit, QKeySequence(keys));
+        QCOMPARE((TMarkedText{edit->text(), edit->SelStart(), edit->SelLength()}.Written()), after);
+        QCOMPARE(d.text("lTotal1val"), total);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("99"));
+    }
 
-// Opens the field's context menu and picks "Paste" in it, as the user does with the mouse. AWhilePasting
-// runs inside the paste, after the recalculation, with the menu as it is then.
-void PasteFromContextMenu(QLineEdit* AField, const std::function<void(QMenu*)>& AWhilePasting)
-{
-    QTimer::singleShot(0, AField, [AField, AWhilePasting] {
-        QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QAction* paste = nullptr;
-        for (QAction* action : menu->actions())
-            if (action->text().remove(u'&').startsWith(QStringLiteral("Paste")))
-                paste = action;
-        QVERIFY(paste && paste->isEnabled());
-        const QMetaObject::Connection seen =
-            QObject::connect(AField, &QLineEdit::textChanged, AField, [&] { AWhilePasting(menu); });
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
-        QObject::disconnect(seen);
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), AField->mapToGlobal(QPoint(5, 5)));
-    QCoreApplication::sendEvent(AField, &event);
-}
+    // Pasted text is not filtered while the field has the focus, yet the figures stay readable and leaving
+    // brings it back to a value typing could give.
+    void pasteFromTheContextMenu_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown"); // "label=how its text begins"
+        QTest::addColumn<QString>("left");
 
-} // namespace
+        // clang-format off
+        QTest::newRow("too large") << "TRegDep" << "5000000" << "lRegularDep1val=$50,000,0" << "$999,999";
+        QTest::newRow("letters, blanks") << "TIntDep" << "1 0a\u0661" << "lInitialDep1val=$0" << "$0";
+        QTest::newRow("huge exponent") << "TIntRate" << "9e9999" << "lTotal1val=INF" << "99.99";
+        QTest::newRow("4000 digits") << "TInflation" << QString(4000, u'7') << "lTotal1val=$" << "99.99";
+        // clang-format on
+    }
 
-void TestInputHandlers::typing_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("key"); // pressed after the typed characters; 0 for none
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("leave");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("figure");
-
-    const int none = Qt::NoModifier;
-    QTest::newRow("letter discarded") << "TIntDep" << 6 << "a" << 0 << none << false << "$1,000"
-                                      << "lTotal1val"
-                                      << "$2,887";
-    QTest::newRow("ctrl+v consumed") << "TIntDep" << 6 << "" << int(Qt::Key_V) << int(Qt::ControlModifier)
-                                     << false << "$1,000"
-                                     << "lTotal1val"
-                                     << "$2,887";
-    QTest::newRow("shift+insert consumed")
-        << "TIntDep" << 6 << "" << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << false << "$1,000"
-        << "lTotal1val"
-        << "$2,887";
-    QTest::newRow("digit recalculates at once") << "TIntDep" << 6 << "0" << 0 << none << false << "$1,0000"
-                                                << "lInitialDep1val"
-                                                << "$10,000";
-    QTest::newRow("digits typed in the middle stay in order")
-        << "TIntDep" << 1 << "25" << 0 << none << false << "$251,000"
-        << "lInitialDep1val"
-        << "$251,000";
-    QTest::newRow("leaving regroups") << "TIntDep" << 6 << "0" << 0 << none << true << "$10,000"
-                                      << "lInitialDep1val"
-                                      << "$10,000";
-    QTest::newRow("delete the 1") << "TIntDep" << 1 << "" << int(Qt::Key_Delete) << none << false << "$,000"
-                                  << "lInitialDep1val"
-                                  << "$0";
-    QTest::newRow("select all, 7, leave") << "TRegDep" << -1 << "7" << 0 << none << true << "$7"
-                                          << "lRegularDep1val"
-                                          << "$70";
-    QTest::newRow("a seventh digit refused") << "TRegDep" << -1 << "9999999" << 0 << none << false << "999999"
-                                             << "lRegularDep1val"
-                                             << "$9,999,990";
-    QTest::newRow("backspace removes the digit before the caret")
-        << "TRegDep" << 4 << "" << int(Qt::Key_Backspace) << int(Qt::NoModifier) << false << "$10"
-        << "lRegularDep1val"
-        << "$100";
-    QTest::newRow("rate typed over and left") << "TIntRate" << -1 << "12.5" << 0 << none << true << "12.50"
-                                              << "lTotalInt1val"
-                                              << "$3,045";
-    QTest::newRow("a second point refused") << "TIntRate" << -1 << "1..5" << 0 << none << false << "1.5"
-                                            << "lTotalInt1val"
-                                            << "$231";
-}
-
-void TestInputHandlers::typing()
-{
-    QFETCH(QString, field);
-    QFETCH(int, caret);
-    QFETCH(QString, typed);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, leave);
-    QFETCH(QString, text);
-    QFETCH(QString, label);
-    QFETCH(QString, figure);
-    WindowDriver d;
-    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
-    auto* edit = d.control<QLineEdit>(qPrintable(field));
-    PlaceCaret(edit, caret);
-    QTest::keyClicks(edit, typed);
-    if (key)
-        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    if (leave)
+    void pasteFromTheContextMenu()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QFETCH(QString, left);
+        WindowDriver d;
+        Edit* edit = FieldWith(d, field, QStringLiteral("[$1]"));
+        QGuiApplication::clipboard()->setText(pasted);
+        // The menu runs its own loop: its "Paste" is picked from inside it. Checked inside the paste, after
+        // its recalculation: the menu must still be there, as its action is still running.
+        QPointer<QMenu> menu;
+        bool menuAlive = false;
+        connect(edit, &QLineEdit::textChanged, this, [&] { menuAlive = !menu.isNull(); });
+        QTimer::singleShot(0, this, [&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* action : menu->actions())
+                if (action->text().remove(u'&').startsWith(QStringLiteral("Paste")))
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(edit, &event);
+        QVERIFY(menuAlive);
+        QCOMPARE(edit->text(), pasted.left(edit->maxLength()));
+        const QString figure = d.text(qPrintable(shown.section(u'=', 0, 0)));
+        QVERIFY2(figure.startsWith(shown.section(u'=', 1)), qPrintable(figure));
+        // The menu had the focus for a moment; the window has it back when the user returns to it.
+        d.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d.window));
         QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(edit->text(), text);
-    QCOMPARE(d.text(qPrintable(label)), figure);
-}
+        QCOMPARE(edit->text(), left);
+    }
 
-void TestInputHandlers::lengthLimitOnTheInterestRateOnly()
-{
-    WindowDriver d;
-    QCOMPARE(d.control<QLineEdit>("TIntRate")->maxLength(), 5);
-    QCOMPARE(d.control<QLineEdit>("TInflation")->maxLength(), 32767);
-    Click(d, QStringLiteral("chInflation"));
-    auto* inflation = d.control<QLineEdit>("TInflation");
-    PlaceCaret(inflation, -1);
-    QTest::keyClicks(inflation, QStringLiteral("1.2345"));
-    QCOMPARE(inflation->text(), QStringLiteral("1.234"));
-}
+    void continuousRoundTrip_data()
+    {
+        QTest::addColumn<QString>("typed"); // at the end of the regular deposit, before the field is left
+        QTest::addColumn<QString>("picks"); // compounding frequencies, in order
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<QString>("deposits"); // over the ten years
 
-// Pasted text is not filtered while the field has the focus, but the figures stay readable and leaving
-// the field brings it back to a value that could have been typed.
-void TestInputHandlers::pasteFromTheContextMenu_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("figure");
-    QTest::addColumn<QString>("left");
+        // clang-format off
+        QTest::newRow("continuous forces $0") << "" << "Continuous" << "$0" << "$0";
+        QTest::newRow("and back restores $100") << "" << "Continuous, Monthly" << "$100" << "$1,000";
+        QTest::newRow("left $1,005, typed $1005 back") << "5" << "Quarterly" << "$1005" << "$10,050";
+        QTest::newRow("via continuous, $1,005 back") << "5" << "Continuous, Monthly" << "$1,005" << "$10,050";
+        QTest::newRow("continuous twice") << "" << "Continuous, Continuous, Daily" << "$100" << "$1,000";
+        // clang-format on
+    }
 
-    QTest::newRow("amount above the typing limit") << "TRegDep"
-                                                   << "5000000"
-                                                   << "5000000"
-                                                   << "lRegularDep1val"
-                                                   << "$50,000,000"
-                                                   << "$999,999";
-    QTest::newRow("letters and blanks") << "TIntDep"
-                                        << "1 000 abc"
-                                        << "1 000 abc"
-                                        << "lInitialDep1val"
-                                        << "$0"
-                                        << "$0";
-    QTest::newRow("non-Latin digits") << "TIntDep"
-                                      << "\u0661\u0662"
-                                      << "\u0661\u0662"
-                                      << "lInitialDep1val"
-                                      << "$0"
-                                      << "$0";
-    QTest::newRow("huge exponent in the rate, cut to five characters") << "TIntRate"
-                                                                       << "9e9999"
-                                                                       << "9e999"
-                                                                       << "lTotal1val"
-                                                                       << "INF"
-                                                                       << "99.99";
-    QTest::newRow("rate of any length")
-        << "TInflation" << QString(4000, u'7') << QString(4000, u'7') << "lTotal1val"
-        << "$"
-        << "99.99";
-}
-
-void TestInputHandlers::pasteFromTheContextMenu()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, pasted);
-    QFETCH(QString, text);
-    QFETCH(QString, label);
-    QFETCH(QString, figure);
-    QFETCH(QString, left);
-    WindowDriver d;
-    auto* edit = d.control<QLineEdit>(qPrintable(field));
-    if (field == u"TInflation")
-        Click(d, QStringLiteral("chInflation"));
-    QGuiApplication::clipboard()->setText(pasted);
-    PlaceCaret(edit, -1);
-    bool menuAlive = false;
-    PasteFromContextMenu(edit, [&](QMenu* AMenu) { menuAlive = AMenu != nullptr; });
-    QVERIFY2(menuAlive, "the menu must outlive its own action");
-    QCOMPARE(edit->text(), text);
-    QVERIFY2(d.text(qPrintable(label)).startsWith(figure), qPrintable(d.text(qPrintable(label))));
-    // The menu had the focus for a moment; the window has it back once the user looks at it again.
-    d.window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&d.window));
-    QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(edit->text(), left);
-}
-
-void TestInputHandlers::continuousRoundTrip_data()
-{
-    QTest::addColumn<QString>("typed"); // typed at the end of the regular deposit, then the field is left
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<QString>("deposit");
-    QTest::addColumn<QString>("deposits"); // the regular deposits over the ten years
-    QTest::addColumn<bool>("continuous");
-
-    QTest::newRow("continuous forces $0") << "" << QStringList{"CcompFreq=Continuous"} << "$0"
-                                          << "$0" << true;
-    QTest::newRow("and back restores $100")
-        << "" << QStringList{"CcompFreq=Continuous", "CcompFreq=Monthly"} << "$100"
-        << "$1,000" << false;
-    QTest::newRow("left as $1,005, the typed $1005 comes back")
-        << "5" << QStringList{"CcompFreq=Quarterly"} << "$1005"
-        << "$10,050" << false;
-    QTest::newRow("through continuous, the shown $1,005 comes back")
-        << "5" << QStringList{"CcompFreq=Continuous", "CcompFreq=Monthly"} << "$1,005"
-        << "$10,050" << false;
-    QTest::newRow("continuous picked again keeps the saved deposit")
-        << "" << QStringList{"CcompFreq=Continuous", "CcompFreq=Continuous", "CcompFreq=Daily"} << "$100"
-        << "$1,000" << false;
-}
-
-void TestInputHandlers::continuousRoundTrip()
-{
-    QFETCH(QString, typed);
-    QFETCH(QStringList, picks);
-    QFETCH(QString, deposit);
-    QFETCH(QString, deposits);
-    QFETCH(bool, continuous);
-    WindowDriver d;
-    auto* regular = d.control<QLineEdit>("TRegDep");
-    if (!typed.isEmpty()) {
-        PlaceCaret(regular, int(regular->text().size()));
+    void continuousRoundTrip()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, picks);
+        QFETCH(QString, deposit);
+        QFETCH(QString, deposits);
+        WindowDriver d;
+        Edit* regular = FieldWith(d, QStringLiteral("TRegDep"), QStringLiteral("$100|"));
         QTest::keyClicks(regular, typed);
         QTest::keyClick(regular, Qt::Key_Tab);
-        QCOMPARE(regular->text(), QStringLiteral("$1,005"));
-    }
-    PickAll(d, picks);
-    QCOMPARE(regular->text(), deposit);
-    QCOMPARE(d.text("lRegularDep1val"), deposits);
-    QCOMPARE(regular->isEnabled(), !continuous);
-    QCOMPARE(d.control<QWidget>("CDefFreq")->isEnabled(), !continuous);
-    const QString notice = QStringLiteral("No deposits for continuous compounding.\n"
-                                          "Use daily compounding for similar results.");
-    QCOMPARE(d.control<QWidget>("CcompFreq")->toolTip(), continuous ? notice : QString());
-    auto* balloon = d.window.findChild<BalloonNotice*>(QStringLiteral("BalloonHint"));
-    if (continuous) {
-        QVERIFY(balloon->isVisible());
-        QCOMPARE(balloon->text(), notice);
+        for (const QString& pick : picks.split(QStringLiteral(", ")))
+            d.pick("CcompFreq", pick);
+        QCOMPARE(regular->text(), deposit);
+        QCOMPARE(d.text("lRegularDep1val"), deposits);
+        const bool continuous = picks.endsWith(QStringLiteral("Continuous"));
+        QCOMPARE(regular->isEnabled(), !continuous);
+        QCOMPARE(d.control<QWidget>("CDefFreq")->isEnabled(), !continuous);
         QWidget* list = d.control<QWidget>("CcompFreq");
-        QCOMPARE(balloon->pos(), list->mapToGlobal(QPoint(0, list->height())));
-        QTest::mouseClick(d.control<QWidget>("Chart"), Qt::LeftButton);
-        QVERIFY(!balloon->isVisible());
+        const QString notice = QStringLiteral("No deposits for continuous compounding.\n"
+                                              "Use daily compounding for similar results.");
+        QCOMPARE(list->toolTip(), continuous ? notice : QString());
+        auto* balloon = d.window.findChild<BalloonNotice*>(QStringLiteral("BalloonHint"));
+        QCOMPARE(balloon->isVisible(), continuous);
+        if (continuous) {
+            QCOMPARE(balloon->text(), notice);
+            QCOMPARE(balloon->pos(), list->mapToGlobal(QPoint(0, list->height())));
+        }
     }
-}
 
-void TestInputHandlers::compoundingOffer_data()
-{
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<QStringList>("offer");
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<qint64>("periods");
-
-    const QStringList all{"Annually", "Quarterly", "Monthly", "Weekly", "Daily", "Continuous"};
-    QTest::newRow("daily compounding with yearly deposits at start")
-        << QStringList{"CcompFreq=Daily"} << all << "Daily" << qint64(365);
-    QTest::newRow("daily both, deposits to yearly falls to continuous")
-        << QStringList{"CDefFreq=Daily", "CcompFreq=Daily", "CDefFreq=Annually"}
-        << QStringList{"Annually", "Continuous"} << "Continuous" << qint64(3650);
-    QTest::newRow("quarterly kept when deposits go from monthly to weekly")
-        << QStringList{"CDefFreq=Monthly", "CcompFreq=Quarterly", "CDefFreq=Weekly"}
-        << QStringList{"Annually", "Quarterly", "Monthly", "Weekly", "Continuous"} << "Quarterly"
-        << qint64(4);
-    QTest::newRow("daily deposits offer everything")
-        << QStringList{"CDefFreq=Daily"} << all << "Annually" << qint64(1);
-}
-
-void TestInputHandlers::compoundingOffer()
-{
-    QFETCH(QStringList, picks);
-    QFETCH(QStringList, offer);
-    QFETCH(QString, chosen);
-    QFETCH(qint64, periods);
-    WindowDriver d;
-    PickAll(d, picks);
-    auto* list = d.control<QComboBox>("CcompFreq");
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->itemText(i));
-    QCOMPARE(items, offer);
-    QCOMPARE(list->currentText(), chosen);
-    QCOMPARE(qint64(d.window.f), periods);
-    // A fall to continuous from here is not the continuous state: deposits stay as they were.
-    QCOMPARE(d.control<QLineEdit>("TRegDep")->text(), QStringLiteral("$100"));
-    QVERIFY(d.control<QWidget>("TRegDep")->isEnabled());
-    QVERIFY(d.control<QWidget>("CDefFreq")->isEnabled());
-}
-
-void TestInputHandlers::years_data()
-{
-    QTest::addColumn<int>("startLater"); // track bar position before the years change
-    QTest::addColumn<QString>("typed");  // typed over the whole years text
-    QTest::addColumn<int>("key");        // pressed afterwards; 0 for none
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("rows");
-
-    QTest::newRow("0 corrected to 1") << 0 << "0" << 0 << "1" << 0 << 0 << "0 Years" << 2;
-    QTest::newRow("51 corrected to 50") << 0 << "51" << 0 << "50" << 49 << 0 << "0 Years" << 51;
-    QTest::newRow("emptied box counts as 1 and stays empty")
-        << 0 << "" << 0 << "" << 0 << 0 << "0 Years" << 2;
-    QTest::newRow("9 of 10 falls to 4 at 5 years") << 9 << "5" << 0 << "5" << 4 << 4 << "4 years" << 6;
-    QTest::newRow("1 year leaves position 0 only") << 3 << "1" << 0 << "1" << 0 << 0 << "0 years" << 2;
-    QTest::newRow("up arrow at 50 stays at 50")
-        << 0 << "50" << int(Qt::Key_Up) << "50" << 49 << 0 << "0 Years" << 51;
-    QTest::newRow("down arrow at 1 stays at 1")
-        << 0 << "1" << int(Qt::Key_Down) << "1" << 0 << 0 << "0 Years" << 2;
-    QTest::newRow("up arrow from 10") << 0 << "10" << int(Qt::Key_Up) << "11" << 10 << 0 << "0 Years" << 12;
-}
-
-void TestInputHandlers::years()
-{
-    QFETCH(int, startLater);
-    QFETCH(QString, typed);
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    QFETCH(int, maximum);
-    QFETCH(int, position);
-    QFETCH(QString, caption);
-    QFETCH(int, rows);
-    WindowDriver d;
-    auto* track = d.control<QSlider>("TB");
-    if (startLater)
-        track->setValue(startLater);
-    auto* years = d.control<SpinEdit>("seYears");
-    years->setFocus();
-    years->selectAll();
-    if (typed.isEmpty())
-        QTest::keyClick(years, Qt::Key_Delete);
-    QTest::keyClicks(years, typed);
-    if (key)
-        QTest::keyClick(years, Qt::Key(key));
-    QCOMPARE(years->text(), text);
-    QCOMPARE(track->maximum(), maximum);
-    QCOMPARE(track->value(), position);
-    QCOMPARE(d.text("lStartLater"), caption);
-    QCOMPARE(d.grid("StrGridFirst")->rowCount(), rows);
-}
-
-void TestInputHandlers::optionBoxes_data()
-{
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("clicked");
-    QTest::addColumn<QString>("to");
-
-    const QString inflation = "chInflation", alternative = "chAlternative", compare = "chInflationCompare";
-    const QString none = "single, no inflation", single = "single, with inflation",
-                  altNone = "alternative, no inflation", alt = "alternative, with inflation",
-                  comparison = "inflation comparison";
-    QTest::newRow("tick inflation") << none << inflation << single;
-    QTest::newRow("tick alternative") << none << alternative << altNone;
-    QTest::newRow("untick inflation") << single << inflation << none;
-    QTest::newRow("tick alternative with inflation") << single << alternative << alt;
-    QTest::newRow("tick inflation comparison") << single << compare << comparison;
-    QTest::newRow("tick inflation with alternative") << altNone << inflation << alt;
-    QTest::newRow("untick alternative") << altNone << alternative << none;
-    QTest::newRow("untick inflation with alternative") << alt << inflation << altNone;
-    QTest::newRow("untick alternative with inflation") << alt << alternative << single;
-    QTest::newRow("comparison unticks alternative") << alt << compare << comparison;
-    QTest::newRow("untick inflation ends the comparison") << comparison << inflation << none;
-    QTest::newRow("alternative unticks comparison") << comparison << alternative << alt;
-    QTest::newRow("untick comparison") << comparison << compare << single;
-    QTest::newRow("disabled comparison takes no click") << none << compare << none;
-}
-
-void TestInputHandlers::optionBoxes()
-{
-    QFETCH(QString, from);
-    QFETCH(QString, clicked);
-    QFETCH(QString, to);
-
-    struct TState
+    void compoundingOffer_data()
     {
-        QStringList Clicks; // from the start, to reach the state
-        bool Inflation, Alternative, Compare;
-    };
-    const QMap<QString, TState> states{
-        {"single, no inflation", {{}, false, false, false}},
-        {"single, with inflation", {{"chInflation"}, true, false, false}},
-        {"alternative, no inflation", {{"chAlternative"}, false, true, false}},
-        {"alternative, with inflation", {{"chInflation", "chAlternative"}, true, true, false}},
-        {"inflation comparison", {{"chInflation", "chInflationCompare"}, true, false, true}},
-    };
-    WindowDriver d;
-    for (const QString& box : states[from].Clicks)
-        Click(d, box);
-    Click(d, clicked);
+        QTest::addColumn<QString>("picks"); // "list=item", in order
+        QTest::addColumn<QString>("offer"); // the chosen item in brackets
+        QTest::addColumn<qint64>("periods");
 
-    const TState& expected = states[to];
-    QCOMPARE(d.control<QCheckBox>("chInflation")->isChecked(), expected.Inflation);
-    QCOMPARE(d.control<QCheckBox>("chAlternative")->isChecked(), expected.Alternative);
-    QCOMPARE(d.control<QCheckBox>("chInflationCompare")->isChecked(), expected.Compare);
-    QCOMPARE(d.control<QWidget>("chInflationCompare")->isEnabled(), expected.Inflation);
-    for (const char* input : {"pInflation", "Label5", "TInflation", "Label10"})
-        QCOMPARE(d.control<QWidget>(input)->isEnabled(), expected.Inflation);
-    for (const char* input : {"APanel", "TAltdep", "CAltFreq", "TB", "lStartLater"})
-        QCOMPARE(d.control<QWidget>(input)->isEnabled(), expected.Alternative);
-    const bool comparison = expected.Alternative || expected.Compare;
-    QCOMPARE(!d.control<QWidget>("PieChartAlt")->isHidden(), comparison);
-    QCOMPARE(d.bars(5)->count(), comparison ? 10 : 0);
-    if (comparison)
-        QCOMPARE(d.text("lStats2"), !expected.Alternative ? QStringLiteral("Your strategy (no inflation)")
-                                    : expected.Inflation
-                                        ? QStringLiteral("Alternative strategy (inf. 3.00 %)")
-                                        : QStringLiteral("Alternative strategy (no inflation)"));
-    QCOMPARE(d.text("lStats1"), expected.Inflation ? QStringLiteral("Your strategy (inf. 3.00 %)")
-                                                   : QStringLiteral("Your strategy (no inflation)"));
-}
+        // clang-format off
+        QTest::newRow("daily compounding, yearly deposits, at start") << "CcompFreq=Daily"
+            << "Annually Quarterly Monthly Weekly [Daily] Continuous" << qint64(365);
+        QTest::newRow("daily both, deposits to yearly: continuous, unhandled")
+            << "CDefFreq=Daily, CcompFreq=Daily, CDefFreq=Annually"
+            << "Annually [Continuous]" << qint64(3650);
+        QTest::newRow("quarterly kept, deposits monthly to weekly")
+            << "CDefFreq=Monthly, CcompFreq=Quarterly, CDefFreq=Weekly"
+            << "Annually [Quarterly] Monthly Weekly Continuous" << qint64(4);
+        // clang-format on
+    }
+
+    void compoundingOffer()
+    {
+        QFETCH(QString, picks);
+        QFETCH(QString, offer);
+        QFETCH(qint64, periods);
+        WindowDriver d;
+        for (const QString& pick : picks.split(QStringLiteral(", ")))
+            d.pick(qPrintable(pick.section(u'=', 0, 0)), pick.section(u'=', 1));
+        auto* list = d.control<QComboBox>("CcompFreq");
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items.append(i == list->currentIndex() ? u'[' + list->itemText(i) + u']' : list->itemText(i));
+        QCOMPARE(items.join(u' '), offer);
+        QCOMPARE(qint64(d.window.f), periods);
+        QCOMPARE(d.control<QLineEdit>("TRegDep")->text(), QStringLiteral("$100"));
+        QVERIFY(d.control<QWidget>("TRegDep")->isEnabled() && d.control<QWidget>("CDefFreq")->isEnabled());
+    }
+
+    void years_data()
+    {
+        QTest::addColumn<int>("startLater"); // before the years change
+        QTest::addColumn<QString>("keys");   // over the whole years text
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QString>("caption");
+
+        // clang-format off
+        QTest::newRow("0 corrected to 1")                     << 0 << "0"        << "1"  << 0  << "0 Years";
+        QTest::newRow("51 corrected to 50")                   << 0 << "5, 1"     << "50" << 49 << "0 Years";
+        QTest::newRow("up arrow at 50 stays")                 << 0 << "5, 0, Up" << "50" << 49 << "0 Years";
+        QTest::newRow("emptied box counts as 1, stays empty") << 0 << "Del"      << ""   << 0  << "0 Years";
+        QTest::newRow("9 of 10 falls to 4 at 5 years")        << 9 << "5"        << "5"  << 4  << "4 years";
+        // clang-format on
+    }
+
+    void years()
+    {
+        QFETCH(int, startLater);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(int, maximum);
+        QFETCH(QString, caption);
+        WindowDriver d;
+        auto* track = d.control<QSlider>("TB");
+        track->setValue(startLater);
+        auto* years = d.control<QAbstractSpinBox>("seYears");
+        years->setFocus();
+        years->selectAll();
+        QTest::keySequence(years, QKeySequence(keys));
+        QCOMPARE(years->text(), text);
+        QCOMPARE(track->maximum(), maximum);
+        QCOMPARE(track->value(), std::min(startLater, maximum));
+        QCOMPARE(d.text("lStartLater"), caption);
+        QCOMPARE(d.grid("StrGridFirst")->rowCount(), maximum + 2);
+    }
+
+    void optionBoxes_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("to");
+
+        // clang-format off
+        QTest::newRow("tick inflation") << "single" << "chInflation" << "single+inf";
+        QTest::newRow("tick alternative") << "single" << "chAlternative" << "alt";
+        QTest::newRow("untick inflation") << "single+inf" << "chInflation" << "single";
+        QTest::newRow("tick alternative, inflation") << "single+inf" << "chAlternative" << "alt+inf";
+        QTest::newRow("tick inflation comparison") << "single+inf" << "chInflationCompare" << "comparison";
+        QTest::newRow("tick inflation, alternative") << "alt" << "chInflation" << "alt+inf";
+        QTest::newRow("untick alternative") << "alt" << "chAlternative" << "single";
+        QTest::newRow("untick inflation, alternative") << "alt+inf" << "chInflation" << "alt";
+        QTest::newRow("untick alternative, inflation") << "alt+inf" << "chAlternative" << "single+inf";
+        QTest::newRow("compare unticks alternative") << "alt+inf" << "chInflationCompare" << "comparison";
+        QTest::newRow("untick inflation ends comparison") << "comparison" << "chInflation" << "single";
+        QTest::newRow("alternative unticks compare") << "comparison" << "chAlternative" << "alt+inf";
+        QTest::newRow("untick comparison") << "comparison" << "chInflationCompare" << "single+inf";
+        QTest::newRow("disabled comparison, no click") << "single" << "chInflationCompare" << "single";
+        // clang-format on
+    }
+
+    void optionBoxes()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, clicked);
+        QFETCH(QString, to);
+        // Each state: the clicks that reach it from the start, then its three boxes.
+        const QMap<QString, std::pair<QStringList, QList<bool>>> states{
+            {"single", {{}, {false, false, false}}},
+            {"single+inf", {{"chInflation"}, {true, false, false}}},
+            {"alt", {{"chAlternative"}, {false, true, false}}},
+            {"alt+inf", {{"chInflation", "chAlternative"}, {true, true, false}}},
+            {"comparison", {{"chInflation", "chInflationCompare"}, {true, false, true}}},
+        };
+        WindowDriver d;
+        for (const QString& box : states[from].first)
+            Click(d, box);
+        Click(d, clicked);
+
+        const QList<bool> boxes = states[to].second;
+        const bool inflation = boxes[0], alternative = boxes[1], comparison = boxes[1] || boxes[2];
+        QCOMPARE((QList<bool>{d.control<QCheckBox>("chInflation")->isChecked(),
+                              d.control<QCheckBox>("chAlternative")->isChecked(),
+                              d.control<QCheckBox>("chInflationCompare")->isChecked()}),
+                 boxes);
+        for (const char* input : {"chInflationCompare", "pInflation", "Label5", "TInflation", "Label10"})
+            QCOMPARE(d.control<QWidget>(input)->isEnabled(), inflation);
+        for (const char* input : {"APanel", "TAltdep", "CAltFreq", "TB", "lStartLater"})
+            QCOMPARE(d.control<QWidget>(input)->isEnabled(), alternative);
+        QCOMPARE(!d.control<QWidget>("PieChartAlt")->isHidden(), comparison);
+        QCOMPARE(d.bars(5)->count(), comparison ? 10 : 0);
+        QCOMPARE(d.text("lStats1").contains(QStringLiteral("inf. 3.00 %")), inflation);
+        if (comparison)
+            QCOMPARE(d.text("lStats2").startsWith(QStringLiteral("Alternative")), alternative);
+    }
+};
 
 QTEST_MAIN(TestInputHandlers)
 #include "tst_InputHandlers.moc"

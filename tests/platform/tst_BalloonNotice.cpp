@@ -14,7 +14,7 @@ enum class TNoticeEvent
     KeyElsewhere,
     WindowMoved,
     WindowHidden,
-    WindowDestroyed,
+    WindowClosed,
 };
 Q_DECLARE_METATYPE(TNoticeEvent)
 
@@ -32,56 +32,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<TNoticeEvent>("event");
         QTest::addColumn<bool>("shown");
-
         QTest::newRow("after a few seconds") << TNoticeEvent::TimeUp << false;
         QTest::newRow("click on another control") << TNoticeEvent::ClickElsewhere << false;
         QTest::newRow("typing leaves it") << TNoticeEvent::KeyElsewhere << true;
         QTest::newRow("window moved") << TNoticeEvent::WindowMoved << false;
         QTest::newRow("window hidden") << TNoticeEvent::WindowHidden << false;
-        QTest::newRow("window closed for good") << TNoticeEvent::WindowDestroyed << false;
+        QTest::newRow("window closed for good") << TNoticeEvent::WindowClosed << false;
     }
 
     void goesAway()
     {
         QFETCH(TNoticeEvent, event);
         QFETCH(bool, shown);
-
         auto window = std::make_unique<QWidget>();
         auto* control = new QWidget(window.get());
-        window->resize(300, 200);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QPointer<BalloonNotice> notice = new BalloonNotice(window.get());
         notice->showAt(window->mapToGlobal(QPoint(10, 30)), QStringLiteral("notice"));
-        QVERIFY(notice->isVisible());
         QTimer* timer = notice->findChild<QTimer*>();
-        QCOMPARE(timer->interval(), BalloonNotice::ShownMilliseconds);
-        QVERIFY(timer->isActive());
-
-        switch (event) {
-        case TNoticeEvent::TimeUp:
+        QVERIFY(notice->isVisible() && timer->isActive() &&
+                timer->interval() == BalloonNotice::ShownMilliseconds);
+        if (event == TNoticeEvent::TimeUp)
             timer->start(1);
-            QTest::qWait(20);
-            break;
-        case TNoticeEvent::ClickElsewhere:
+        if (event == TNoticeEvent::ClickElsewhere)
             QTest::mouseClick(control, Qt::LeftButton);
-            break;
-        case TNoticeEvent::KeyElsewhere:
+        if (event == TNoticeEvent::KeyElsewhere)
             QTest::keyClick(control, Qt::Key_5);
-            break;
-        case TNoticeEvent::WindowMoved:
+        if (event == TNoticeEvent::WindowMoved)
             window->move(window->pos() + QPoint(40, 0));
-            QTest::qWait(20);
-            break;
-        case TNoticeEvent::WindowHidden:
+        if (event == TNoticeEvent::WindowHidden)
             window->hide();
-            break;
-        case TNoticeEvent::WindowDestroyed:
+        if (event == TNoticeEvent::WindowClosed)
             window.reset();
-            QVERIFY(notice.isNull());
-            return;
-        }
-        QCOMPARE(notice->isVisible(), shown);
+        QTest::qWait(20);
+        QCOMPARE(!notice.isNull() && notice->isVisible(), shown);
     }
 };
 
