@@ -28,7 +28,8 @@ private Q_SLOTS:
     void digitIntoRate();
 
 private:
-    template <typename T> T* Control(const char* AName) const
+    template <typename T>
+    T* Control(const char* AName) const
     {
         T* control = m_window->findChild<T*>(QLatin1String(AName));
         if (!control)
@@ -101,8 +102,7 @@ void BenchKeystroke::digitIntoRate()
     auto* rate = Control<QLineEdit>("TIntRate");
     rate->setFocus();
     int typed = 0;
-    QBENCHMARK
-    {
+    QBENCHMARK {
         // Over the whole text, a digit that differs from the last, so every keystroke changes the figures.
         rate->selectAll();
         QTest::keyClick(rate, char('1' + typed++ % 2));

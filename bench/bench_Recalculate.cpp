@@ -25,7 +25,8 @@ private Q_SLOTS:
     void worstWithBarGraphRepaint();
 
 private:
-    template <typename T> T* Control(const char* AName) const
+    template <typename T>
+    T* Control(const char* AName) const
     {
         T* control = m_window->findChild<T*>(QLatin1String(AName));
         if (!control)
@@ -62,8 +63,7 @@ void BenchRecalculate::typical()
 {
     QCOMPARE(Control<QSpinBox>("seYears")->value(), 10);
     QVERIFY(!Control<QCheckBox>("chInflationCompare")->isChecked());
-    QBENCHMARK
-    {
+    QBENCHMARK {
         m_window->Recalculate();
     }
 }
@@ -82,8 +82,7 @@ void BenchRecalculate::worstContinuousComparison()
     Control<QLineEdit>("TInflation")->setText(QStringLiteral("3.00"));
     Control<QCheckBox>("chInflationCompare")->setChecked(true);
     QVERIFY(!Control<QWidget>("PieChartAlt")->isHidden());
-    QBENCHMARK
-    {
+    QBENCHMARK {
         m_window->Recalculate();
     }
 }
