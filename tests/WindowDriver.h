@@ -7,6 +7,8 @@
 #include "hint/TFHint.h"
 #include "platform/StringGrid.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 
 // The main window as the tests drive it: created and shown (offscreen), controls looked up by the names
@@ -42,6 +44,17 @@ public:
     }
     void setText(const char* AEdit, const QString& AText) const { control<QLineEdit>(AEdit)->setText(AText); }
     void check(const char* ABox, bool AChecked) const { control<QCheckBox>(ABox)->setChecked(AChecked); }
+    // Picks an item of a drop-down list as a user does: open the list, move to the item, press Enter.
+    void pick(const char* AList, const QString& AItem) const
+    {
+        auto* list = control<QComboBox>(AList);
+        const int row = list->findText(AItem);
+        if (row < 0)
+            qFatal("%s offers no %s", AList, qPrintable(AItem));
+        list->showPopup();
+        list->view()->setCurrentIndex(list->model()->index(row, 0));
+        QTest::keyClick(list->view(), Qt::Key_Return);
+    }
 
     TFMain window;
     TFHint hint; // the program's hover window, gone before the main window as at the program's end

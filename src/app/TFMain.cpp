@@ -48,6 +48,7 @@ void TFMain::ConnectHandlers()
 {
     for (Edit* edit : {TIntDep, TRegDep, TAltdep, TIntRate, TInflation})
         connect(edit, &Edit::change, this, &TFMain::TIntRateChange);
+    ConnectInputHandlers();
     connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
     connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
     connect(chMarks, &QCheckBox::toggled, this, &TFMain::chMarksClick);

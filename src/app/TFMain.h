@@ -4,11 +4,13 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class BalloonNotice;
 class BarSeries;
 class PieSeries;
 class StringGrid;
+struct TEditResult;
 struct TSideTitles;
 
 // The main window: the controls of its form (named as in the form), the calculation fields, and the
@@ -64,6 +66,25 @@ private:
     void LinkLabelLinkClick(const QString& ALink);
     void FormMouseActivate();
     bool ComparisonMode() const;
+
+    // Input controls: the money and rate fields, the frequency lists, the years and start-later controls
+    // and the option boxes.
+    void ConnectInputHandlers();
+    void TIntDepKeyPress(Edit* Sender, QChar Key);
+    void TIntDepKeyDown(Edit* Sender);
+    void TIntDepExit(Edit* Sender);
+    void TIntRateKeyPress(Edit* Sender, QChar Key);
+    void TIntRateKeyDown(Edit* Sender);
+    void TIntRateExit(Edit* Sender);
+    void ApplyMoneyEdit(Edit* Sender, const std::optional<TEditResult>& AEdit);
+    void CDefFreqChange();
+    void CcompFreqChange();
+    void CAltFreqChange();
+    void seYearsChange();
+    void TBChange();
+    void chInflationClick();
+    void chAlternativeClick();
+    void chInflationCompareClick();
     void WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading);
     void WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, QLabel* AInterest, QLabel* ATotal);
     void FitTotalsPanels();

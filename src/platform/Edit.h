@@ -4,6 +4,12 @@
 
 // A single-line edit whose change() runs at once whenever its text really changes, typed or written from
 // code; writing the text it already holds runs nothing.
+//
+// Typing goes to the key handlers, never into the text directly: every typed character (Backspace as the
+// character 8, input-method commits too) arrives as keyPress() and the Delete key, with or without Shift or
+// Ctrl, as deletePressed(); the handlers write whatever text they accept. Moving the caret and selecting
+// keep the line edit's behaviour; the cut, copy, paste and undo shortcuts and every other control key do
+// nothing. The context menu stays the line edit's own.
 class Edit : public QLineEdit
 {
     Q_OBJECT
@@ -11,11 +17,26 @@ class Edit : public QLineEdit
 public:
     explicit Edit(QWidget* parent = nullptr);
 
+    // The caret, or the start of the selection when there is one, and the number of selected characters.
+    int SelStart() const;
+    int SelLength() const;
+
 Q_SIGNALS:
     void change();
+    void keyPress(Edit* ASender, QChar AKey);
+    void deletePressed(Edit* ASender);
+    // The focus moved to another control; not a context menu opening, nor the window losing the focus.
+    void exit(Edit* ASender);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void textWasChanged(const QString& text);
+    void typeText(const QString& AText);
 
     QString m_lastText;
 };

@@ -53,11 +53,10 @@ void ResizeOuter(WindowDriver& ADriver, int AOuterWidth, int AHeight = 562)
     QCoreApplication::processEvents();
 }
 
+// The box's click handler lays the window out and recalculates.
 void SwitchComparison(WindowDriver& ADriver, const char* ABox, bool AOn)
 {
     ADriver.check(ABox, AOn);
-    ADriver.window.ArrangeAlternativeLayout();
-    ADriver.window.Recalculate();
 }
 
 QList<int> ColumnWidths(const StringGrid* AGrid)

@@ -1,5 +1,6 @@
 #include "platform/Edit.h"
 
+#include <QInputMethodEvent>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,6 +88,9 @@ private Q_SLOTS:
         QFETCH(int, changes);
 
         Edit edit;
+        // What a plain edit would do with each key, so only the adapter's change() is under test here.
+        connect(&edit, &Edit::keyPress, this,
+                [](Edit* AEdit, QChar AKey) { AKey == u'\b' ? AEdit->backspace() : AEdit->insert(AKey); });
         edit.setText(before);
         if (selectAll)
             edit.selectAll();
@@ -98,6 +102,23 @@ private Q_SLOTS:
             QTest::keyClick(&edit, Qt::Key_Backspace);
         QCOMPARE(edit.text(), after);
         QCOMPARE(spy.count(), changes);
+    }
+
+    // An input method's commit counts as typed; its preview neither shows nor removes the selection.
+    void inputMethod()
+    {
+        Edit edit;
+        edit.setText(QStringLiteral("$1,000"));
+        edit.selectAll();
+        QString seen;
+        connect(&edit, &Edit::keyPress, this, [&](Edit*, QChar AKey) { seen.append(AKey); });
+        QInputMethodEvent preview(QStringLiteral("\u00b4"), {});
+        QCoreApplication::sendEvent(&edit, &preview);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("7\u00e9"));
+        QCoreApplication::sendEvent(&edit, &commit);
+        QCOMPARE(seen, QStringLiteral("7\u00e9"));
+        QCOMPARE(edit.selectedText(), QStringLiteral("$1,000"));
     }
 };
 

@@ -76,10 +76,9 @@ int CountDark(const QImage& AImage, const QRectF& AArea)
 
 void Compare(WindowDriver& ADriver, const char* ABox, int AStartLater)
 {
+    // The box and the track bar recalculate through their handlers.
     ADriver.check(ABox, true);
     ADriver.control<QSlider>("TB")->setValue(AStartLater);
-    ADriver.window.ArrangeAlternativeLayout();
-    ADriver.window.Recalculate();
 }
 
 // The x range of year AYear's column on the bar graph.

@@ -1,0 +1,111 @@
+#include "input/EditRules.h"
+
+#include "calc/MoneyText.h"
+#include "platform/FloatText.h"
+#include "platform/FormatSettings.h"
+#include "platform/TextToNumber.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsDigit(QChar AChar)
+{
+    return AChar >= u'0' && AChar <= u'9';
+}
+
+bool MoneyTakes(QChar AChar)
+{
+    return IsDigit(AChar);
+}
+
+bool RateTakes(QChar AChar)
+{
+    return IsDigit(AChar) || AChar == FormatSettings().DecimalSeparator;
+}
+
+// The caret and selection pulled inside the text, so a stale position never reads past its end.
+TEditState Bounded(const TEditState& AState)
+{
+    const int length = int(AState.Text.size());
+    const int start = std::clamp(AState.SelStart, 0, length);
+    return {AState.Text, start, std::clamp(AState.SelLength, 0, length - start)};
+}
+
+TEditResult Insert(const TEditState& AState, QChar AChar)
+{
+    QString text = AState.Text;
+    text.remove(AState.SelStart, AState.SelLength);
+    text.insert(AState.SelStart, AChar);
+    return {text, AState.SelStart + 1};
+}
+
+TEditResult Backspace(const TEditState& AState)
+{
+    QString text = AState.Text;
+    if (AState.SelLength > 0)
+        return {text.remove(AState.SelStart, AState.SelLength), AState.SelStart};
+    if (AState.SelStart > 0)
+        return {text.remove(AState.SelStart - 1, 1), AState.SelStart - 1};
+    return {text, 0};
+}
+
+TEditResult DeleteForward(const TEditState& AState)
+{
+    QString text = AState.Text;
+    if (AState.SelLength > 0)
+        text.remove(AState.SelStart, AState.SelLength);
+    else
+        text.remove(AState.SelStart, 1); // nothing when the caret stands at the end
+    return {text, AState.SelStart};
+}
+
+// The key carried out on a copy of the text; no value for a character the field does not take.
+template <typename Takes>
+std::optional<TEditResult> Tentative(const TEditState& AState, TEditKey AKey, Takes ATakes)
+{
+    const TEditState state = Bounded(AState);
+    if (AKey.Kind == TEditKeyKind::Delete)
+        return DeleteForward(state);
+    if (AKey.Char == QChar(TEditKey::BackspaceCode))
+        return Backspace(state);
+    if (ATakes(AKey.Char))
+        return Insert(state, AKey.Char);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey)
+{
+    std::optional<TEditResult> edit = Tentative(AState, AKey, MoneyTakes);
+    // An unreadable text reads as one more than the limit, so it is refused like a too-large amount.
+    if (edit && !edit->Text.isEmpty() && ParseMoneyText(edit->Text, MaxTypedAmount + 1) > MaxTypedAmount)
+        return std::nullopt;
+    return edit;
+}
+
+std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey)
+{
+    std::optional<TEditResult> edit = Tentative(AState, AKey, RateTakes);
+    if (!edit || edit->Text.isEmpty())
+        return edit;
+    // An unreadable text reads as -1, below the range.
+    const long double rate = StrToFloatDef(edit->Text, -1.0L);
+    const bool typed = AKey.Kind == TEditKeyKind::Character;
+    if (rate < 0 || rate > MaxRate || (typed && edit->Text.size() > MaxTypedRateLength))
+        return std::nullopt;
+    return edit;
+}
+
+QString MoneyLeaveText(const QString& AText)
+{
+    const std::int64_t amount = std::clamp<std::int64_t>(ParseMoneyText(AText, 0), 0, MaxTypedAmount);
+    return FloatToStrF(static_cast<long double>(amount), TFloatFormat::ffCurrency, 15, 0);
+}
+
+QString RateLeaveText(const QString& AText)
+{
+    const long double rate = std::clamp(StrToFloatDef(AText, 0.0L), 0.0L, MaxRate);
+    return FloatToStrF(rate, TFloatFormat::ffNumber, 15, 2);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The editing rules of the money and rate fields, apart from any widget: a keystroke is applied to a copy
+// of the field's text, the copy is tested, and only a copy that passes is handed back to be written.
+
+// What a field looks like when a key arrives: its text, the caret (characters before it) and the number of
+// selected characters, the selection beginning at the caret.
+struct TEditState
+{
+    QString Text;
+    int SelStart = 0;
+    int SelLength = 0;
+};
+
+// An accepted edit: the text to write and where the caret goes afterwards, nothing selected.
+struct TEditResult
+{
+    QString Text;
+    int Caret = 0;
+
+    bool operator==(const TEditResult&) const = default;
+};
+
+// The key that arrives: a typed character (Backspace comes as the character 8), or the Delete key.
+enum class TEditKeyKind
+{
+    Character,
+    Delete,
+};
+
+struct TEditKey
+{
+    TEditKeyKind Kind = TEditKeyKind::Character;
+    QChar Char;
+
+    static TEditKey Typed(QChar AChar) { return {TEditKeyKind::Character, AChar}; }
+    static TEditKey DeleteKey() { return {TEditKeyKind::Delete, QChar()}; }
+
+    static constexpr char16_t BackspaceCode = 8;
+};
+
+// Largest amount typing can produce, and the range and typed length of a rate.
+inline constexpr std::int64_t MaxTypedAmount = 999999;
+inline constexpr long double MaxRate = 99.99L;
+inline constexpr int MaxTypedRateLength = 5;
+
+// The money fields take digits and Backspace; an edit is accepted when the text is empty or its amount is
+// at most MaxTypedAmount. No value: the key is refused or not taken, and the field stays as it was.
+std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey);
+
+// The rate fields take digits, the decimal separator and Backspace; an edit is accepted when the text is
+// empty, or reads as 0 to MaxRate and (for typed characters) is at most MaxTypedRateLength long.
+std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey);
+
+// The forms a field takes when it is left: an amount in currency form ("$10,005", "$0"), a rate with two
+// decimals ("5.00", "0.00"). An unreadable text becomes zero, and a pasted value beyond what typing can
+// produce is brought back to the nearest one it can, so the field never shows a figure the calculation
+// would read differently.
+QString MoneyLeaveText(const QString& AText);
+QString RateLeaveText(const QString& AText);

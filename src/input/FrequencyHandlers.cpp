@@ -1,0 +1,62 @@
+#include "app/TFMain.h"
+
+#include "calc/FrequencyCodes.h"
+#include "input/CompoundOffer.h"
+#include "platform/BalloonNotice.h"
+#include "platform/ControlProperties.h"
+
+#include <QCoreApplication>
+#include <QVariant>
+
+namespace {
+// No deposits are made while compounding is continuous.
+const QString ContinuousRegularDep = QStringLiteral("$0");
+} // namespace
+
+void TFMain::CDefFreqChange()
+{
+    const QString chosen = CcompFreq->currentText();
+    k = DepositsPerYearOfItem(CDefFreq->currentIndex());
+    const QStringList offer = CompoundItemsForDeposits(CDefFreq->currentIndex());
+    CcompFreq->clear();
+    CcompFreq->addItems(offer);
+    // Chosen from code, so a fall to "Continuous" here leaves the regular deposit as it is.
+    CcompFreq->setCurrentIndex(ItemToKeep(offer, chosen));
+    CcompFreq->update();
+    ReadCompoundFrequency();
+    ReadAltCompoundFrequency();
+    Recalculate();
+}
+
+void TFMain::CcompFreqChange()
+{
+    ReadCompoundFrequency();
+    // The deposit text is swapped without recalculating twice; the one recalculation comes at the end.
+    disconnect(TRegDep, &Edit::change, this, &TFMain::TIntRateChange);
+    if (IsContinuousText(CcompFreq->currentText())) {
+        CDefFreq->setEnabled(false);
+        PrevRegularDep = TRegDep->text();
+        TRegDep->setText(ContinuousRegularDep);
+        TRegDep->setEnabled(false);
+        const QString notice = DynamicProperty(CcompFreq, "hint").toString();
+        CcompFreq->setToolTip(notice);
+        BalloonHint->showAt(CcompFreq->mapToGlobal(QPoint(0, CcompFreq->height())), notice);
+        // Painted now, before the recalculation keeps the window busy.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        CDefFreq->setEnabled(true);
+        TRegDep->setText(PrevRegularDep);
+        TRegDep->setEnabled(true);
+        CcompFreq->setToolTip(QString());
+        // Picked by keyboard, no click has taken the notice away; it no longer holds.
+        BalloonHint->hideHint();
+    }
+    connect(TRegDep, &Edit::change, this, &TFMain::TIntRateChange);
+    Recalculate();
+}
+
+void TFMain::CAltFreqChange()
+{
+    ReadAltCompoundFrequency();
+    Recalculate();
+}

@@ -1,0 +1,32 @@
+#include "app/TFMain.h"
+
+// Unticking a box from here runs its own handler at once, to its end, before the outer handler goes on.
+
+void TFMain::chInflationClick()
+{
+    if (!chInflation->isChecked())
+        chInflationCompare->setChecked(false);
+    chInflationCompare->setEnabled(chInflation->isChecked());
+    pInflation->setEnabled(chInflation->isChecked());
+    // The children carry their own disabled state from the form, so enabling the panel alone is not enough.
+    for (QWidget* child : pInflation->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->setEnabled(pInflation->isEnabled());
+    Recalculate();
+}
+
+// The two comparisons share the second side, so ticking one unticks the other.
+void TFMain::chAlternativeClick()
+{
+    if (chAlternative->isChecked())
+        chInflationCompare->setChecked(false);
+    ArrangeAlternativeLayout();
+    Recalculate();
+}
+
+void TFMain::chInflationCompareClick()
+{
+    if (chInflationCompare->isChecked())
+        chAlternative->setChecked(false);
+    ArrangeAlternativeLayout();
+    Recalculate();
+}

@@ -1,0 +1,24 @@
+#include "app/TFMain.h"
+
+namespace {
+const QString YearsSuffix = QStringLiteral(" years");
+} // namespace
+
+void TFMain::seYearsChange()
+{
+    // Writing the value rewrites the text, which runs this handler once more before going on here.
+    if (seYears->Value() < seYears->MinValue())
+        seYears->setValue(seYears->MinValue());
+    else if (seYears->Value() > seYears->MaxValue())
+        seYears->setValue(seYears->MaxValue());
+    // The alternative may start up to a year before the end; a position beyond that is pulled down, and
+    // the track bar's own handler runs for it.
+    TB->setMaximum(seYears->Value() - 1);
+    Recalculate();
+}
+
+void TFMain::TBChange()
+{
+    lStartLater->setText(QString::number(TB->value()) + YearsSuffix);
+    Recalculate();
+}
