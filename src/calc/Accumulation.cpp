@@ -3,14 +3,14 @@
 #include "platform/Rounding.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// Stored constants: the extended values nearest to these decimals. The base of continuous compounding is
-// deliberately the five-decimal 2.71828, not e.
-constexpr long double Percent = 0.01L;
-constexpr long double ContinuousBase = 2.71828L;
+// Stored constants: the extended values nearest to these decimals, which a correctly rounded division of
+// exact whole numbers gives on every CPU. The base of continuous compounding is deliberately the
+// five-decimal 2.71828, not e.
+const Extended Percent = Extended(1) / 100;
+const Extended ContinuousBase = Extended(271828) / 100000;
 
 // The running state of one strategy. Names follow the quantities: the initial deposit, the regular
 // deposits that already bear interest, and the interest so far.
@@ -25,49 +25,46 @@ public:
 
 private:
     // One compounding period on the balance before the period's deposits: (x × q) / n, in that order.
-    void CompoundPeriod()
-    {
-        realInterest = (realInterest * q / n + realInterest) + depositInterest;
-    }
-    void SetInterestBearing(long double ADeposits)
+    void CompoundPeriod() { realInterest = (realInterest * q / n + realInterest) + depositInterest; }
+    void SetInterestBearing(Extended ADeposits)
     {
         realDep = ADeposits;
         // Depends on realDep only, so it is recomputed when realDep changes rather than every period.
         depositInterest = (realintdep + realDep) * q / n;
     }
-    long double Ratio() const;
+    Extended Ratio() const;
 
     const TStrategyInputs& in;
-    long double r;
-    long double q;
-    long double n;
-    long double yearDeposits; // one year's regular deposits, k × regular
-    long double realintdep;
-    long double realDep = 0;
-    long double realInterest = 0;
-    long double depositInterest = 0;
+    Extended r;
+    Extended q;
+    Extended n;
+    Extended yearDeposits; // one year's regular deposits, k × regular
+    Extended realintdep;
+    Extended realDep = 0;
+    Extended realInterest = 0;
+    Extended depositInterest = 0;
 };
 
 TAccumulator::TAccumulator(const TStrategyInputs& AInputs)
-    : in(AInputs), r(AInputs.Rate), n(static_cast<long double>(AInputs.Periods)),
+    : in(AInputs), r(AInputs.Rate), n(Extended(AInputs.Periods)),
       // Multiplied in extended precision: a pasted amount near the 64-bit limit must not overflow.
-      yearDeposits(static_cast<long double>(AInputs.DepositsPerYear) * static_cast<long double>(AInputs.Regular)),
-      realintdep(static_cast<long double>(AInputs.Initial))
+      yearDeposits(Extended(AInputs.DepositsPerYear) * Extended(AInputs.Regular)),
+      realintdep(Extended(AInputs.Initial))
 {
     q = (r * Percent + 1) / (in.Inflation * Percent + 1) - 1;
 }
 
-long double TAccumulator::Ratio() const
+Extended TAccumulator::Ratio() const
 {
     if (in.DepositsPerYear < in.Periods)
-        return n / static_cast<long double>(in.DepositsPerYear);
+        return n / Extended(in.DepositsPerYear);
     return 1;
 }
 
 void TAccumulator::FirstYear()
 {
     if (in.Continuous) {
-        realInterest = RoundTo((std::pow(ContinuousBase, q) - 1) * realintdep, 0);
+        realInterest = RoundTo((Power(ContinuousBase, q) - 1) * realintdep, 0);
         realDep = yearDeposits;
         return;
     }
@@ -79,16 +76,16 @@ void TAccumulator::FirstYear()
     // The first period earns the simple difference of the rates; its deposits bear interest from the
     // second period on.
     realInterest = ((realintdep * Percent) * (r - in.Inflation)) / n;
-    const long double periodDeposits = yearDeposits / n;
+    const Extended periodDeposits = yearDeposits / n;
     SetInterestBearing(periodDeposits);
-    long double pending = realDep;
+    Extended pending = realDep;
     std::int64_t counter = 0;
-    const long double ratio = Ratio();
+    const Extended ratio = Ratio();
     for (std::int64_t p = 1; p <= in.Periods - 1; ++p) {
         CompoundPeriod();
         pending = periodDeposits + pending;
         ++counter;
-        if (ratio <= static_cast<long double>(counter + 1) || p == in.Periods - 1) {
+        if (ratio <= Extended(counter + 1) || p == in.Periods - 1) {
             SetInterestBearing(pending);
             counter = 0;
         }
@@ -98,23 +95,21 @@ void TAccumulator::FirstYear()
 void TAccumulator::AdvanceYear(int AYear)
 {
     if (in.Continuous) {
-        realInterest =
-            RoundTo((std::pow(ContinuousBase, static_cast<long double>(AYear + 1) * q) - 1) * realintdep, 0);
+        realInterest = RoundTo((Power(ContinuousBase, Extended(AYear + 1) * q) - 1) * realintdep, 0);
         realDep = yearDeposits;
         return;
     }
-    const long double ratio = Ratio();
-    const long double periodDeposit =
-        (static_cast<long double>(in.DepositsPerYear) / n) * static_cast<long double>(in.Regular);
+    const Extended ratio = Ratio();
+    const Extended periodDeposit = (Extended(in.DepositsPerYear) / n) * Extended(in.Regular);
     std::int64_t counter = 0;
-    long double pending = realDep;
+    Extended pending = realDep;
     SetInterestBearing(realDep);
     for (std::int64_t p = 1; p <= in.Periods; ++p) {
         CompoundPeriod();
         pending = periodDeposit + pending;
         ++counter;
         // Deposits become interest-bearing in blocks of about `ratio` periods and at the end of every year.
-        if (ratio <= static_cast<long double>(counter + 1) || p == in.Periods) {
+        if (ratio <= Extended(counter + 1) || p == in.Periods) {
             SetInterestBearing(pending);
             counter = 0;
         }
@@ -138,10 +133,10 @@ TYearParts Rounded(const TYearParts& AParts)
 
 } // namespace
 
-long double DeflateValue(int ACount, long double ARate, long double AValue)
+Extended DeflateValue(int ACount, Extended ARate, Extended AValue)
 {
     if (ARate > 0) {
-        const long double factor = 1 / (ARate * Percent + 1);
+        const Extended factor = 1 / (ARate * Percent + 1);
         for (int year = 0; year < ACount; ++year)
             AValue = factor * AValue;
     }
@@ -177,7 +172,7 @@ TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs)
 std::vector<TPieSlice> PieSlices(const TYearParts& AFinal)
 {
     std::vector<TPieSlice> slices;
-    const auto addIfPositive = [&slices](TPart APart, long double AValue) {
+    const auto addIfPositive = [&slices](TPart APart, Extended AValue) {
         if (AValue > 0)
             slices.push_back({APart, RoundTo(AValue, 0)});
     };

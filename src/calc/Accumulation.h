@@ -1,29 +1,31 @@
 #pragma once
 
+#include "platform/Extended.h"
+
 #include <cstdint>
 #include <vector>
 
 // One strategy as the year-by-year accumulation sees it: plain values, already read from the controls.
 struct TStrategyInputs
 {
-    long double Rate = 0;              // yearly interest rate in percent
-    long double Inflation = 0;         // yearly inflation rate in percent, 0 when inflation is off
-    std::int64_t DepositsPerYear = 1;  // deposits per year, shared by both strategies
-    std::int64_t Periods = 1;          // compounding periods per year
-    bool SubAnnual = false;            // compounding more often than yearly: decides the first year
-    bool Continuous = false;           // continuous compounding instead of compounding by periods
-    std::int64_t StartLater = 0;       // whole years before the strategy starts
-    std::int64_t Initial = 0;          // initial deposit, whole units
-    std::int64_t Regular = 0;          // regular deposit per deposit date, whole units
-    int Years = 1;                     // years shown, 1 to 50
+    Extended Rate = 0;                // yearly interest rate in percent
+    Extended Inflation = 0;           // yearly inflation rate in percent, 0 when inflation is off
+    std::int64_t DepositsPerYear = 1; // deposits per year, shared by both strategies
+    std::int64_t Periods = 1;         // compounding periods per year
+    bool SubAnnual = false;           // compounding more often than yearly: decides the first year
+    bool Continuous = false;          // continuous compounding instead of compounding by periods
+    std::int64_t StartLater = 0;      // whole years before the strategy starts
+    std::int64_t Initial = 0;         // initial deposit, whole units
+    std::int64_t Regular = 0;         // regular deposit per deposit date, whole units
+    int Years = 1;                    // years shown, 1 to 50
 };
 
 // The balance of one year split three ways; the parts always add up to the balance.
 struct TYearParts
 {
-    long double Initial = 0;
-    long double Regular = 0;
-    long double Interest = 0;
+    Extended Initial = 0;
+    Extended Regular = 0;
+    Extended Interest = 0;
 };
 
 struct TStrategyResult
@@ -42,7 +44,7 @@ TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs);
 
 // AValue after ACount years of inflation at ARate percent, in today's money. A rate of 0 or less leaves
 // the value as it is: deflation enters the growth rate but never inflates the deposits.
-long double DeflateValue(int ACount, long double ARate, long double AValue);
+Extended DeflateValue(int ACount, Extended ARate, Extended AValue);
 
 enum class TPart
 {
@@ -54,7 +56,7 @@ enum class TPart
 struct TPieSlice
 {
     TPart Part;
-    long double Value; // whole units
+    Extended Value; // whole units
 };
 
 // The slices of the final split, in part order; a part of 0 or less gets no slice, a part between 0 and

@@ -1,21 +1,18 @@
 #include "platform/TextToNumber.h"
 
+#include "platform/DecimalToExtended.h"
 #include "platform/FormatSettings.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <locale.h>
 #include <string>
 
-namespace
-{
+namespace {
 // Enough significant digits to separate every pair of neighbouring extended values, including the
 // halfway points between subnormals (about 11,520 digits); anything further only decides a sticky bit.
 constexpr qsizetype MaxSignificantDigits = 12000;
 
 // Decimal exponents beyond these are far past overflow or total underflow, so clamping them changes
-// nothing but keeps the text handed to strtold short.
+// nothing but keeps the arithmetic on them small.
 constexpr long long ExponentClamp = 6000;
 
 bool IsBlank(char16_t C)
@@ -40,16 +37,9 @@ bool SkipBlanksAndSign(const char16_t* AText, qsizetype ASize, qsizetype& Pos)
     }
     return Negative;
 }
-
-locale_t CLocale()
-{
-    // Qt switches the process to the user's locale, so the conversion gets its own "C" locale.
-    static const locale_t Locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return Locale;
-}
 } // namespace
 
-long double StrToFloatDef(const QString& AText, long double ADefault)
+Extended StrToFloatDef(const QString& AText, Extended ADefault)
 {
     const char16_t* const Text = reinterpret_cast<const char16_t*>(AText.constData());
     const qsizetype Size = AText.size();
@@ -102,7 +92,7 @@ long double StrToFloatDef(const QString& AText, long double ADefault)
         return ADefault;
 
     // Gather the significant digits as 0.DDD x 10^Point, skipping the separator and the zeros at
-    // either end, so the text strtold sees stays short however long the input is.
+    // either end, so the conversion's work stays bounded however long the input is.
     auto DigitAt = [&](qsizetype Index) {
         return Index < WholeCount ? Text[WholeStart + Index] : Text[FractionStart + Index - WholeCount];
     };
@@ -114,30 +104,21 @@ long double StrToFloatDef(const QString& AText, long double ADefault)
     while (Last > First && DigitAt(Last - 1) == u'0')
         --Last;
 
-    std::string Clean;
-    Clean += Negative ? '-' : '+';
-    if (First == Last) {
-        Clean += '0';
-    } else {
-        const qsizetype Kept = std::min(Last - First, MaxSignificantDigits);
-        Clean.reserve(Kept + 16);
-        Clean += "0.";
-        for (qsizetype I = First; I < First + Kept; ++I)
-            Clean += char(DigitAt(I));
-        // The dropped tail ends in a non-zero digit, so it only pushes the value off any halfway point.
-        if (First + Kept < Last)
-            Clean += '1';
-        const long long Point =
-            std::clamp(static_cast<long long>(WholeCount - First) + Exponent, -ExponentClamp, ExponentClamp);
-        Clean += 'e';
-        Clean += std::to_string(Point);
-    }
+    std::string Digits;
+    const qsizetype Kept = std::min(Last - First, MaxSignificantDigits);
+    Digits.reserve(Kept + 1);
+    for (qsizetype I = First; I < First + Kept; ++I)
+        Digits += char(DigitAt(I));
+    // The dropped tail ends in a non-zero digit, so it only pushes the value off any halfway point.
+    if (First + Kept < Last)
+        Digits += '1';
+    const long long Point =
+        std::clamp(static_cast<long long>(WholeCount - First) + Exponent, -ExponentClamp, ExponentClamp);
 
-    char* End = nullptr;
-    const long double Value = strtold_l(Clean.c_str(), &End, CLocale());
-    if (End != Clean.c_str() + Clean.size() || std::isinf(Value))
+    const SoftExtended Value = NearestToDecimal(Negative, Digits, Point);
+    if (Value.IsInf())
         return ADefault;
-    return Value;
+    return static_cast<Extended>(Value);
 }
 
 std::int64_t StrToInt64Def(const QString& AText, std::int64_t ADefault)

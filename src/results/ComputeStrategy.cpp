@@ -30,7 +30,7 @@ void TFMain::ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t AP
     const ComboBox* compounding = AAlternative ? CAltFreq : CcompFreq;
     TStrategyInputs inputs;
     inputs.Rate = StrToFloatDef(TIntRate->text(), 0);
-    inputs.Inflation = AInflation;
+    inputs.Inflation = Extended(AInflation);
     inputs.DepositsPerYear = k;
     inputs.Periods = APeriods;
     inputs.SubAnnual = ASubAnnual;
@@ -56,7 +56,8 @@ void TFMain::ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t AP
         bars[0]->add(double(parts.Initial), label);
         bars[1]->add(double(parts.Regular), label);
         bars[2]->add(double(parts.Interest), label);
-        FillGridRow(grid, y, parts.Initial, parts.Regular, parts.Interest);
+        FillGridRow(grid, y, static_cast<long double>(parts.Initial), static_cast<long double>(parts.Regular),
+                    static_cast<long double>(parts.Interest));
     }
     for (const TPieSlice& slice : PieSlices(result.Final))
         pie->add(double(slice.Value), SliceLabel(slice.Part), bars[static_cast<int>(slice.Part)]->seriesColor());

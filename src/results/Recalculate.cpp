@@ -29,7 +29,9 @@ void TFMain::Recalculate()
 
     InitialDep = ParseMoneyText(TIntDep->text(), 0);
     RegularDep = ParseMoneyText(TRegDep->text(), 0);
-    const long double inflation = chInflation->isChecked() ? StrToFloatDef(TInflation->text(), 0) : 0;
+    // Extended values fit long double exactly on x86 and on 64-bit ARM Linux: the hand-over loses nothing.
+    const long double inflation =
+        chInflation->isChecked() ? static_cast<long double>(StrToFloatDef(TInflation->text(), 0)) : 0;
     ComputeStrategy(false, Month, f, 0, InitialDep, RegularDep, inflation);
 
     const bool shown = InflationShown(chInflation->isChecked(), TInflation->text());

@@ -1,4 +1,5 @@
 #include "calc/Accumulation.h"
+#include "calc/WorkedExamples.h"
 
 #include <QTest>
 #include <cstdint>
@@ -6,40 +7,7 @@
 
 Q_DECLARE_METATYPE(TStrategyInputs)
 
-namespace {
-
-// $1,000 initial, $100 once a year, yearly compounding, 5.00 %, 10 years, no inflation.
-TStrategyInputs Defaults()
-{
-    TStrategyInputs in;
-    in.Rate = 5.0L;
-    in.Initial = 1000;
-    in.Regular = 100;
-    in.Years = 10;
-    return in;
-}
-
-TStrategyInputs Compounding(TStrategyInputs AIn, std::int64_t APeriods)
-{
-    AIn.Periods = APeriods;
-    AIn.SubAnnual = APeriods != 1;
-    return AIn;
-}
-
-TStrategyInputs WithInflation(TStrategyInputs AIn, long double AInflation)
-{
-    AIn.Inflation = AInflation;
-    return AIn;
-}
-
-TStrategyInputs Continuous(TStrategyInputs AIn)
-{
-    AIn = Compounding(AIn, 3650);
-    AIn.Continuous = true;
-    return AIn;
-}
-
-} // namespace
+using namespace WorkedExamples;
 
 class TestAccumulation : public QObject
 {
@@ -69,72 +37,8 @@ void TestAccumulation::publishedYear_data()
     QTest::addColumn<double>("regular");
     QTest::addColumn<double>("interest");
 
-    const TStrategyInputs inflation = WithInflation(Defaults(), 3);
-    QTest::newRow("inflation 3.00 year 1") << inflation << 1 << 971.0 << 97.0 << 51.0;
-    QTest::newRow("inflation 3.00 year 2 rounds each part") << inflation << 2 << 943.0 << 189.0 << 110.0;
-    QTest::newRow("inflation 3.00 year 10") << inflation << 10 << 744.0 << 744.0 << 816.0;
-
-    TStrategyInputs rateZero = inflation;
-    rateZero.Rate = 0;
-    QTest::newRow("rate 0 with inflation keeps interest positive") << rateZero << 1 << 971.0 << 97.0 << 3.0;
-
-    const TStrategyInputs monthly = Compounding(Defaults(), 12);
-    QTest::newRow("monthly compounding, yearly deposits, year 1") << monthly << 1 << 1000.0 << 100.0 << 52.0;
-    QTest::newRow("monthly compounding, yearly deposits, year 10") << monthly << 10 << 1000.0 << 1000.0 << 916.0;
-    QTest::newRow("quarterly compounding, yearly deposits, year 10")
-        << Compounding(Defaults(), 4) << 10 << 1000.0 << 1000.0 << 919.0;
-
-    TStrategyInputs monthlyDeposits = Defaults();
-    monthlyDeposits.DepositsPerYear = 12;
-    QTest::newRow("monthly deposits, monthly compounding, year 1")
-        << Compounding(monthlyDeposits, 12) << 1 << 1000.0 << 1200.0 << 79.0;
-    QTest::newRow("monthly deposits, monthly compounding, year 10")
-        << Compounding(monthlyDeposits, 12) << 10 << 1000.0 << 12000.0 << 4175.0;
-    QTest::newRow("monthly deposits, quarterly compounding, year 1")
-        << Compounding(monthlyDeposits, 4) << 1 << 1000.0 << 1200.0 << 74.0;
-    QTest::newRow("monthly deposits, quarterly compounding, year 10")
-        << Compounding(monthlyDeposits, 4) << 10 << 1000.0 << 12000.0 << 4090.0;
-
-    TStrategyInputs continuousNoDeposit = Continuous(Defaults());
-    continuousNoDeposit.Regular = 0;
-    const double continuousInterest[] = {51, 105, 162, 221, 284, 350, 419, 492, 568, 649};
-    for (int year = 1; year <= 10; ++year) {
-        QTest::addRow("continuous without deposits, year %d", year)
-            << continuousNoDeposit << year << 1000.0 << 0.0 << continuousInterest[year - 1];
-    }
-    QTest::newRow("continuous with yearly deposit, year 1: deposit earns nothing")
-        << Continuous(Defaults()) << 1 << 1000.0 << 100.0 << 51.0;
-    QTest::newRow("continuous with yearly deposit, year 3: deposit is no running total")
-        << Continuous(Defaults()) << 3 << 1000.0 << 100.0 << 162.0;
-
-    // The alternative strategy: $75 a year, monthly compounding.
-    TStrategyInputs alternative = Compounding(Defaults(), 12);
-    alternative.Regular = 75;
-    const double altInterest[] = {51, 109, 174};
-    for (int year = 1; year <= 3; ++year) {
-        QTest::addRow("alternative $75 yearly, monthly compounding, year %d", year)
-            << alternative << year << 1000.0 << 75.0 * year << altInterest[year - 1];
-    }
-    TStrategyInputs quarterlyDeposits = alternative;
-    quarterlyDeposits.DepositsPerYear = 4;
-    const double quarterlyInterest[] = {58, 133, 228};
-    for (int year = 1; year <= 3; ++year) {
-        QTest::addRow("alternative $75 quarterly, monthly compounding, year %d", year)
-            << quarterlyDeposits << year << 1000.0 << 300.0 * year << quarterlyInterest[year - 1];
-    }
-
-    TStrategyInputs delayed = alternative;
-    delayed.StartLater = 2;
-    QTest::newRow("delayed by 2 years: year 3 is the first") << delayed << 3 << 1000.0 << 75.0 << 51.0;
-    TStrategyInputs delayedInflation = WithInflation(Defaults(), 3);
-    delayedInflation.Regular = 75;
-    delayedInflation.StartLater = 2;
-    QTest::newRow("delayed by 2 years with inflation: deflated over 3 years")
-        << delayedInflation << 3 << 915.0 << 69.0 << 111.0;
-
-    TStrategyInputs deflation = WithInflation(Defaults(), -2);
-    QTest::newRow("negative inflation enters the rate but never inflates the deposits")
-        << deflation << 1 << 1000.0 << 100.0 << 71.0;
+    for (const TYear& row : Years())
+        QTest::newRow(row.Name.c_str()) << row.Inputs << row.Year << row.Initial << row.Regular << row.Interest;
 }
 
 void TestAccumulation::publishedYear()

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <locale.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,7 +56,47 @@ QString PowerOfFiveDigits(int N)
     return Text;
 }
 
+enum class TDecimalTexts
+{
+    Typed,     // rates and amounts as typed: a few digits, at most two decimals
+    Long,      // up to 40 significant digits anywhere in the range
+    Halfway,   // exactly halfway between two extended neighbours
+    Subnormal, // among the subnormals
+};
+
+QString DecimalText(TDecimalTexts AKind, std::mt19937_64& ARandom)
+{
+    const auto Digits = [&ARandom](int ACount) {
+        QString Text = QString::number(1 + ARandom() % 9);
+        for (int I = 1; I < ACount; ++I)
+            Text += QChar(char16_t(u'0' + ARandom() % 10));
+        return Text;
+    };
+    switch (AKind) {
+    case TDecimalTexts::Typed:
+        return QString::asprintf("%d.%0*d", int(ARandom() % 1000000), int(ARandom() % 3), int(ARandom() % 100));
+    case TDecimalTexts::Long:
+        return Digits(1 + int(ARandom() % 40)) + QStringLiteral("e%1").arg(int(ARandom() % 9880) - 4950);
+    case TDecimalTexts::Halfway: {
+        // An odd 65-bit significand times 2^-k, written exactly as its digits times 10^-k.
+        const int K = int(ARandom() % 28);
+        TUInt128 Value = TUInt128(ARandom() | std::uint64_t(1) << 63) << 1 | 1;
+        for (int I = 0; I < K; ++I)
+            Value *= 5;
+        QString Text;
+        for (; Value != 0; Value /= 10)
+            Text.prepend(QChar(u'0' + int(Value % 10)));
+        return Text + QStringLiteral("e-%1").arg(K);
+    }
+    case TDecimalTexts::Subnormal:
+        return Digits(1 + int(ARandom() % 25)) + QStringLiteral("e%1").arg(-4931 - int(ARandom() % 40));
+    }
+    return {};
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TDecimalTexts)
 
 class TestTextToNumber : public QObject
 {
@@ -131,6 +173,34 @@ private Q_SLOTS:
         QFETCH(long double, expected);
 
         CompareExactly(StrToFloatDef(text, FloatDefault), expected);
+    }
+
+    // The C library's strtold rounds correctly to the x87 format: the reference on x86.
+    void floatNearestAsTheCLibrary_data()
+    {
+        QTest::addColumn<TDecimalTexts>("kind");
+
+        QTest::newRow("typed rates and amounts") << TDecimalTexts::Typed;
+        QTest::newRow("up to 40 digits across the range") << TDecimalTexts::Long;
+        QTest::newRow("halfway between neighbours") << TDecimalTexts::Halfway;
+        QTest::newRow("subnormals") << TDecimalTexts::Subnormal;
+    }
+
+    void floatNearestAsTheCLibrary()
+    {
+        if (LDBL_MANT_DIG != 64)
+            QSKIP("long double is not the x87 format here");
+        QFETCH(TDecimalTexts, kind);
+
+        std::mt19937_64 Random(20240509);
+        static const locale_t C = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        for (int I = 0; I < 20000; ++I) {
+            const QString Text = DecimalText(kind, Random);
+            const long double Reference = strtold_l(Text.toLatin1().constData(), nullptr, C);
+            const long double Actual = StrToFloatDef(Text, FloatDefault);
+            if (Actual != (std::isinf(Reference) ? FloatDefault : Reference))
+                QFAIL(qPrintable(Text + QStringLiteral(": got ") + Describe(Actual)));
+        }
     }
 
     void floatRejected_data()
