@@ -23,9 +23,12 @@ void DrawInnerOutline(QPainter& APainter, const QRectF& ARect, const QColor& ACo
 {
     if (ARect.width() < 2 || ARect.height() < 2)
         return;
-    APainter.setPen(QPen(AColor, 1));
-    APainter.setBrush(Qt::NoBrush);
-    APainter.drawRect(ARect.adjusted(0.5, 0.5, -0.5, -0.5));
+    // Four filled strips: as crisp as a stroked rectangle and far cheaper to draw.
+    const QRectF r = ARect;
+    APainter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), AColor);
+    APainter.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), AColor);
+    APainter.fillRect(QRectF(r.left(), r.top() + 1, 1, r.height() - 2), AColor);
+    APainter.fillRect(QRectF(r.right() - 1, r.top() + 1, 1, r.height() - 2), AColor);
 }
 
 void PaintLegend(QPainter& APainter, const ChartWidget& AChart, const TLegendLayout& ALegend)
