@@ -1,9 +1,7 @@
-#include "app/TFMain.h"
-#include "app/VisualStyle.h"
-#include "charts/ChartWidget.h"
-#include "hint/TFHint.h"
+#include "BenchWindow.h"
 
-#include <QApplication>
+#include "charts/ChartWidget.h"
+
 #include <QCheckBox>
 #include <QTest>
 
@@ -26,34 +24,21 @@ private:
     QPoint BarPoint(double AX) const;
     void MoveBetween(double AFirst, double ASecond);
 
-    std::unique_ptr<TFMain> m_window;
-    std::unique_ptr<TFHint> m_hint;
+    std::unique_ptr<TBenchWindow> m_bench;
     ChartWidget* m_chart = nullptr;
 };
 
 void BenchHoverSummary::initTestCase()
 {
-    QVERIFY(ApplyVisualStyle(*qApp));
-    m_window = std::make_unique<TFMain>();
-    FMain = m_window.get();
-    m_hint = std::make_unique<TFHint>();
-    FHint = m_hint.get();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    // The check box handlers are not wired here: set the box, then lay out and compute as they would.
-    m_window->findChild<QCheckBox*>(QStringLiteral("chInflationCompare"))->setChecked(true);
-    m_window->ArrangeAlternativeLayout();
-    m_window->Recalculate();
-    m_chart = m_window->findChild<ChartWidget*>(QStringLiteral("Chart"));
-    QVERIFY(m_chart);
+    m_bench = std::make_unique<TBenchWindow>();
+    // Its handler lays the window out for both sides and computes them.
+    m_bench->control<QCheckBox>("chInflationCompare")->setChecked(true);
+    m_chart = m_bench->control<ChartWidget>("Chart");
 }
 
 void BenchHoverSummary::cleanupTestCase()
 {
-    FHint = nullptr;
-    FMain = nullptr;
-    m_hint.reset();
-    m_window.reset();
+    m_bench.reset();
 }
 
 // Halfway up the bar at bottom-axis value AX.
@@ -70,7 +55,7 @@ void BenchHoverSummary::MoveBetween(double AFirst, double ASecond)
     const QPoint first = BarPoint(AFirst);
     const QPoint second = BarPoint(ASecond);
     QTest::mouseMove(m_chart, first);
-    QVERIFY(m_hint->isVisible());
+    QVERIFY(m_bench->hint.isVisible());
     QBENCHMARK
     {
         QTest::mouseMove(m_chart, second);
@@ -82,14 +67,14 @@ void BenchHoverSummary::MoveBetween(double AFirst, double ASecond)
 void BenchHoverSummary::yearChanges()
 {
     MoveBetween(2.0, 3.0);
-    QCOMPARE(m_hint->lAfter->text(), QStringLiteral("After 3 years"));
+    QCOMPARE(m_bench->hint.lAfter->text(), QStringLiteral("After 3 years"));
 }
 
 // Within the column of year 3: the window only moves.
 void BenchHoverSummary::sameYear()
 {
     MoveBetween(1.9, 2.1);
-    QCOMPARE(m_hint->lAfter->text(), QStringLiteral("After 3 years"));
+    QCOMPARE(m_bench->hint.lAfter->text(), QStringLiteral("After 3 years"));
 }
 
 QTEST_MAIN(BenchHoverSummary)

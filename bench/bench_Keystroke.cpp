@@ -1,9 +1,6 @@
-#include "app/TFMain.h"
-#include "app/VisualStyle.h"
-#include "hint/TFHint.h"
+#include "BenchWindow.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,18 +25,10 @@ private Q_SLOTS:
     void digitIntoRate();
 
 private:
-    template <typename T>
-    T* Control(const char* AName) const
-    {
-        T* control = m_window->findChild<T*>(QLatin1String(AName));
-        if (!control)
-            qFatal("no control %s", AName);
-        return control;
-    }
+    template <typename T> T* Control(const char* AName) const { return m_bench->control<T>(AName); }
     void Pick(const char* AList, const QString& AItem) const;
 
-    std::unique_ptr<TFMain> m_window;
-    std::unique_ptr<TFHint> m_hint;
+    std::unique_ptr<TBenchWindow> m_bench;
 };
 
 void BenchKeystroke::Pick(const char* AList, const QString& AItem) const
@@ -52,20 +41,13 @@ void BenchKeystroke::Pick(const char* AList, const QString& AItem) const
 
 void BenchKeystroke::initTestCase()
 {
-    QVERIFY(ApplyVisualStyle(*qApp));
-    m_window = std::make_unique<TFMain>();
-    FMain = m_window.get();
-    m_hint = std::make_unique<TFHint>();
-    FHint = m_hint.get();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-
+    m_bench = std::make_unique<TBenchWindow>();
     // Set up as a user would, each step through its handler.
     Control<QSpinBox>("seYears")->setValue(50);
     Pick("CcompFreq", QStringLiteral("Continuous"));
     QTest::mouseClick(Control<QCheckBox>("chInflation"), Qt::LeftButton);
     QTest::mouseClick(Control<QCheckBox>("chInflationCompare"), Qt::LeftButton);
-    QCOMPARE(m_window->f, std::int64_t(3650));
+    QCOMPARE(m_bench->window.f, std::int64_t(3650));
     QVERIFY(Control<QCheckBox>("chInflationCompare")->isChecked());
     QCOMPARE(Control<QLineEdit>("TRegDep")->text(), QStringLiteral("$0"));
     // The two rates the benchmark alternates between give different figures, so no keystroke is a no-op.
@@ -81,10 +63,7 @@ void BenchKeystroke::initTestCase()
 
 void BenchKeystroke::cleanupTestCase()
 {
-    FHint = nullptr;
-    FMain = nullptr;
-    m_hint.reset();
-    m_window.reset();
+    m_bench.reset();
 }
 
 void BenchKeystroke::digitIntoRate_data()
@@ -102,11 +81,12 @@ void BenchKeystroke::digitIntoRate()
     auto* rate = Control<QLineEdit>("TIntRate");
     rate->setFocus();
     int typed = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         // Over the whole text, a digit that differs from the last, so every keystroke changes the figures.
         rate->selectAll();
         QTest::keyClick(rate, char('1' + typed++ % 2));
-        m_window->repaint();
+        m_bench->window.repaint();
     }
     QCOMPARE(rate->text(), QString(QChar(u'1' + (typed - 1) % 2)));
 }

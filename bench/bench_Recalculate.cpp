@@ -1,8 +1,5 @@
-#include "app/TFMain.h"
-#include "app/VisualStyle.h"
-#include "hint/TFHint.h"
+#include "BenchWindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,37 +22,22 @@ private Q_SLOTS:
     void worstWithBarGraphRepaint();
 
 private:
-    template <typename T>
-    T* Control(const char* AName) const
-    {
-        T* control = m_window->findChild<T*>(QLatin1String(AName));
-        if (!control)
-            qFatal("no control %s", AName);
-        return control;
-    }
+    template <typename T> T* Control(const char* AName) const { return m_bench->control<T>(AName); }
 
-    std::unique_ptr<TFMain> m_window;
-    std::unique_ptr<TFHint> m_hint;
+    std::unique_ptr<TBenchWindow> m_bench;
+    TFMain* m_window = nullptr;
 };
 
 void BenchRecalculate::initTestCase()
 {
-    // The style sheet changes what every label update costs, so it is on as in the program.
-    QVERIFY(ApplyVisualStyle(*qApp));
-    m_window = std::make_unique<TFMain>();
-    FMain = m_window.get();
-    m_hint = std::make_unique<TFHint>();
-    FHint = m_hint.get();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_bench = std::make_unique<TBenchWindow>();
+    m_window = &m_bench->window;
 }
 
 void BenchRecalculate::cleanupTestCase()
 {
-    FHint = nullptr;
-    FMain = nullptr;
-    m_hint.reset();
-    m_window.reset();
+    m_window = nullptr;
+    m_bench.reset();
 }
 
 // The window as it opens: $1,000, $100 yearly, yearly compounding, 5.00 %, 10 years, no comparison.
@@ -63,7 +45,8 @@ void BenchRecalculate::typical()
 {
     QCOMPARE(Control<QSpinBox>("seYears")->value(), 10);
     QVERIFY(!Control<QCheckBox>("chInflationCompare")->isChecked());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_window->Recalculate();
     }
 }
@@ -82,7 +65,8 @@ void BenchRecalculate::worstContinuousComparison()
     Control<QLineEdit>("TInflation")->setText(QStringLiteral("3.00"));
     Control<QCheckBox>("chInflationCompare")->setChecked(true);
     QVERIFY(!Control<QWidget>("PieChartAlt")->isHidden());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_window->Recalculate();
     }
 }
@@ -94,7 +78,8 @@ void BenchRecalculate::worstWithBarGraphRepaint()
     QVERIFY(Control<QCheckBox>("chInflationCompare")->isChecked());
     auto* chart = Control<QWidget>("Chart");
     QVERIFY(chart->isVisible());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_window->Recalculate();
         chart->repaint();
     }
