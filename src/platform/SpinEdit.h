@@ -4,7 +4,8 @@
 
 // A whole-number box that lets any number be typed and leaves the limits to its change handler: Value()
 // reads the text, MinValue() when it does not read as a number (an emptied box), and change() runs
-// whenever the text changes, typed or written through setValue().
+// whenever the text changes, typed, stepped or written through setValue(). The box never rewrites a text
+// by itself: an emptied box stays empty when left, and the arrows step from the number it reads.
 class SpinEdit : public QSpinBox
 {
     Q_OBJECT
@@ -24,8 +25,16 @@ public:
     // Also runs change() when the number written puts back a text the user had emptied.
     void setValue(int value);
 
+    void stepBy(int steps) override;
+
 Q_SIGNALS:
     void change();
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    int valueFromText(const QString& text) const override;
+    QString textFromValue(int value) const override;
+    StepEnabled stepEnabled() const override;
 
 private:
     void textWasChanged();
