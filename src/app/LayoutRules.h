@@ -21,6 +21,13 @@ struct TGridRefit
     bool Second;
 };
 constexpr int WideWindowWidth = 1000;
+// The outer width the rule reads: the client width with a common frame of 8 pixels a side, whatever frame
+// the desktop draws, so that a thin frame or none does not move the rule.
+constexpr int CommonFrameBorder = 8;
+constexpr int OuterWidth(int AClientWidth)
+{
+    return AClientWidth + 2 * CommonFrameBorder;
+}
 constexpr TGridRefit GridsToRefit(bool AComparison, int AOuterWidth)
 {
     const bool wide = AOuterWidth >= WideWindowWidth;

@@ -1,5 +1,6 @@
 #include "app/TFMain.h"
 
+#include "app/LayoutRules.h"
 #include "charts/ChartAccessible.h"
 #include "platform/AlertAccessible.h"
 #include "platform/BalloonNotice.h"
@@ -14,9 +15,10 @@ TFMain* FMain = nullptr;
 
 namespace {
 constexpr int FormTextHeight = 13;
-// An outer size of 485 × 590 less a common frame (8-pixel borders, a 31-pixel title bar). Held as a client
+// An outer size of 485 × 590 less a common frame (its borders and a 31-pixel title bar). Held as a client
 // size, so a thin frame or none never makes the default window grow.
-const QSize MinimumClientSize(469, 551);
+constexpr int CommonTitleBarHeight = 31;
+const QSize MinimumClientSize(485 - 2 * CommonFrameBorder, 590 - CommonFrameBorder - CommonTitleBarHeight);
 } // namespace
 
 TFMain::TFMain(QWidget* parent) : QWidget(parent)

@@ -122,7 +122,7 @@ void TFMain::FitTotalsPanels()
 void TFMain::FormResize()
 {
     FitTotalsPanels();
-    const TGridRefit refit = GridsToRefit(ComparisonMode(), frameGeometry().width());
+    const TGridRefit refit = GridsToRefit(ComparisonMode(), OuterWidth(width()));
     if (refit.First)
         FitGridColumns(StrGridFirst);
     if (refit.Second)
