@@ -156,9 +156,10 @@ TChartLayout BarChartLayout(const ChartWidget& AChart)
                          QRectF(layout.Plot.left(), area.bottom() - bottomTitleMetrics.height(),
                                 layout.Plot.width(), bottomTitleMetrics.height())};
     layout.Bars = LayoutBars(data, xScale, valueScale, BarWidthFraction);
-    // Marks stay right of the value labels and below the legend, so they cover neither.
+    // Marks stay right of the value labels and below the legend, so they cover neither. Every point has
+    // its mark, in series and point order, so where marks crowd a later one is drawn over an earlier one.
     const QRectF markBounds(QPointF(layout.Plot.left(), layout.Legend.Bottom), area.bottomRight());
-    layout.Marks = LegibleMarks(BarMarks(bars, layout.Bars, labelMetrics, markBounds));
+    layout.Marks = BarMarks(bars, layout.Bars, labelMetrics, markBounds);
     return layout;
 }
 
@@ -194,7 +195,7 @@ TChartLayout PieChartLayout(const ChartWidget& AChart)
         mark.Point = slice.Point;
         marks.append(mark);
     }
-    layout.Marks = LegibleMarks(marks);
+    layout.Marks = marks;
     return layout;
 }
 

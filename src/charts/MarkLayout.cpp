@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace {
 
@@ -64,27 +63,4 @@ TMarkGeometry LayoutCentredMark(const QString& AText, const QPointF& ACentre, co
     PlaceBox(mark, ACentre - QPointF(mark.Box.width() / 2, mark.Box.height() / 2), ABounds);
     mark.Arrow = QLineF(ACentre, ACentre);
     return mark;
-}
-
-QVector<TMarkGeometry> LegibleMarks(const QVector<TMarkGeometry>& AMarks)
-{
-    QVector<int> order(AMarks.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&AMarks](int a, int b) { return AMarks[a].Point > AMarks[b].Point; });
-    QVector<bool> kept(AMarks.size(), false);
-    QVector<QRectF> taken;
-    for (int i : order) {
-        const QRectF box = AMarks[i].Box.adjusted(-1, -1, 1, 1);
-        if (std::none_of(taken.begin(), taken.end(),
-                         [&box](const QRectF& other) { return other.intersects(box); })) {
-            taken.append(box);
-            kept[i] = true;
-        }
-    }
-    QVector<TMarkGeometry> legible;
-    for (int i = 0; i < AMarks.size(); ++i)
-        if (kept[i])
-            legible.append(AMarks[i]);
-    return legible;
 }

@@ -28,7 +28,3 @@ TMarkGeometry LayoutMark(const QString& AText, const QPointF& AAnchor, bool AUpw
 // Places a mark centred on ACentre, inside ABounds, with no arrow.
 TMarkGeometry LayoutCentredMark(const QString& AText, const QPointF& ACentre, const QFontMetricsF& AMetrics,
                                 const QRectF& ABounds);
-
-// The marks that can be read: where boxes would overlap, the mark of the later point is kept and the
-// earlier one left out, so the newest figures always show. The order of the marks kept is unchanged.
-QVector<TMarkGeometry> LegibleMarks(const QVector<TMarkGeometry>& AMarks);

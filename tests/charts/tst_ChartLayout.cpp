@@ -204,38 +204,28 @@ void TestChartLayout::legendWrapsInsideTheChart()
 void TestChartLayout::marksStayInsideAndReadable_data()
 {
     QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<int>("shownFirst");
 
-    QTest::newRow("ten years, all shown")
-        << QVector<double>{50, 107, 173, 247, 329, 420, 521, 632, 754, 887} << 0;
-    QTest::newRow("a pasted huge amount") << QVector<double>{9.2e18} << 0;
-    QTest::newRow("infinity") << QVector<double>{Inf} << 0;
-    QVector<double> crowded = Years(50, 1000);
-    QTest::newRow("crowded: the last year wins") << crowded << -1;
+    QTest::newRow("ten years") << QVector<double>{50, 107, 173, 247, 329, 420, 521, 632, 754, 887};
+    QTest::newRow("a pasted huge amount") << QVector<double>{9.2e18};
+    QTest::newRow("infinity") << QVector<double>{Inf};
+    QTest::newRow("crowded: every year keeps its mark") << Years(50, 1000);
 }
 
 void TestChartLayout::marksStayInsideAndReadable()
 {
     QFETCH(QVector<double>, values);
-    QFETCH(int, shownFirst);
     TBarChart bars({{0, values}}, {500, 360});
     BarMarks marks;
     marks.visible = true;
     marks.arrowLength = 25;
     static_cast<BarSeries*>(bars.chart.series(0))->setMarks(marks);
     const QVector<TMarkGeometry>& shown = bars.layout().Marks;
-    QVERIFY(!shown.isEmpty());
-    QCOMPARE(shown.last().Point, values.size() - 1);
-    if (shownFirst >= 0)
-        QCOMPARE(shown.size(), values.size());
-    else
-        QVERIFY(shown.size() < values.size());
+    QCOMPARE(shown.size(), values.size());
     for (int i = 0; i < shown.size(); ++i) {
+        QCOMPARE(shown[i].Point, i); // drawn in point order, a later mark over an earlier one
         QVERIFY(QRectF(bars.chart.rect()).contains(shown[i].Box));
         QVERIFY(shown[i].Box.top() >= bars.layout().Legend.Bottom);
         QVERIFY(!shown[i].Text.isEmpty());
-        if (i > 0)
-            QVERIFY(!shown[i].Box.intersects(shown[i - 1].Box));
     }
 }
 
