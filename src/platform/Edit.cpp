@@ -14,12 +14,12 @@ enum class TKeyRoute
     Typed,      // the characters of the key go to keyPress()
     Backspace,  // keyPress() with the character 8
     Delete,     // deletePressed()
-    Navigation, // the line edit moves the caret or the selection
+    Navigation, // the line edit moves the caret or the selection, or applies an Insert key
     Consumed,   // nothing happens
     Ignored,    // not the edit's key: left to the window
 };
 
-bool IsNavigation(const QKeyEvent* AEvent)
+bool IsLineEditKey(const QKeyEvent* AEvent)
 {
     switch (AEvent->key()) {
     case Qt::Key_Left:
@@ -29,15 +29,19 @@ bool IsNavigation(const QKeyEvent* AEvent)
     case Qt::Key_Home:
     case Qt::Key_End:
         return true;
-    case Qt::Key_Insert:
-        return AEvent->modifiers() == Qt::NoModifier;
+    case Qt::Key_Insert: {
+        // Insert keeps its usual meaning: Shift+Insert pastes and Ctrl+Insert copies, as an edit does.
+        const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
+        return modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier || modifiers == Qt::ControlModifier;
+    }
     default:
         return false;
     }
 }
 
-// Only caret movement and selection ever reach the line edit, so its cut, copy, paste and undo bindings
-// (Ctrl+V, Shift+Insert, the keyboard's own Paste key ...) never run, whatever the platform binds them to.
+// Only caret movement, selection and the Insert keys ever reach the line edit, so its other cut, copy,
+// paste and undo bindings (Ctrl+V, Ctrl+X, the keyboard's own Paste key ...) never run, whatever the platform
+// binds them to.
 TKeyRoute RouteOf(const QKeyEvent* AEvent)
 {
     const Qt::KeyboardModifiers modifiers = AEvent->modifiers() & ~Qt::KeypadModifier;
@@ -48,7 +52,7 @@ TKeyRoute RouteOf(const QKeyEvent* AEvent)
     // Ctrl+Backspace would delete a word behind the rules' back.
     if (AEvent->key() == Qt::Key_Backspace)
         return command || (modifiers & Qt::AltModifier) ? TKeyRoute::Consumed : TKeyRoute::Backspace;
-    if (IsNavigation(AEvent))
+    if (IsLineEditKey(AEvent))
         return TKeyRoute::Navigation;
     // Ctrl+letters are commands (select all, delete line ...); Ctrl+Alt is AltGr on some keyboards.
     if (command && !(modifiers & Qt::AltModifier))
@@ -56,6 +60,14 @@ TKeyRoute RouteOf(const QKeyEvent* AEvent)
     if (!AEvent->text().isEmpty())
         return TKeyRoute::Typed;
     return TKeyRoute::Ignored;
+}
+
+// Where the platform names shortcuts in context menus, the line edit's menu would name Ctrl+X, Ctrl+C,
+// Ctrl+V, Ctrl+Z and Ctrl+A, which this edit discards.
+void HideShortcuts(QMenu* AMenu)
+{
+    for (QAction* action : AMenu->actions())
+        action->setText(action->text().section(u'\t', 0, 0));
 }
 
 } // namespace
@@ -138,5 +150,6 @@ void Edit::contextMenuEvent(QContextMenuEvent* event)
     // pending events run, among them the deletion a self-deleting menu would have asked for while its
     // action is still at work.
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    HideShortcuts(menu.get());
     menu->exec(event->globalPos());
 }

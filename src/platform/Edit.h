@@ -7,9 +7,10 @@
 //
 // Typing goes to the key handlers, never into the text directly: every typed character (Backspace as the
 // character 8, input-method commits too) arrives as keyPress() and the Delete key, with or without Shift or
-// Ctrl, as deletePressed(); the handlers write whatever text they accept. Moving the caret and selecting
-// keep the line edit's behaviour; the cut, copy, paste and undo shortcuts and every other control key do
-// nothing. The context menu stays the line edit's own.
+// Ctrl, as deletePressed(); the handlers write whatever text they accept. Moving the caret, selecting and
+// the Insert keys (Shift+Insert pastes, Ctrl+Insert copies) keep the line edit's behaviour; the other cut,
+// copy, paste and undo shortcuts and every other control key do nothing. The context menu stays the line
+// edit's own, without the shortcuts it discards.
 class Edit : public QLineEdit
 {
     Q_OBJECT
