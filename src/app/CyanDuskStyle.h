@@ -34,4 +34,30 @@ public:
                          const QWidget* widget) const override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returnData = nullptr) const override;
+
+private:
+    // Each family of controls is drawn in a file of its own; CyanDuskStyle.cpp hands every element to its
+    // family. A function that returns false has left the element to the base style.
+
+    // Tabs and their page, with the metrics they change (CyanDuskTabs.cpp).
+    void drawTabPageFrame(const QStyleOption* option, QPainter* painter) const;
+    bool drawTab(ControlElement element, const QStyleOption* option, QPainter* painter,
+                 const QWidget* widget) const;
+
+    // Entry fields: line edits, spin boxes and combo boxes (CyanDuskFields.cpp).
+    bool drawFieldPanel(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    bool drawComboBox(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
+    bool drawSpinBox(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
+
+    // Push buttons and check boxes (CyanDuskButtons.cpp).
+    bool drawButtonPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const;
+
+    // The slider (CyanDuskSlider.cpp).
+    bool drawSlider(const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const;
+
+    // Table headers, the table grid, the status bar and tool tips (CyanDuskPanels.cpp).
+    void drawHeaderSection(const QStyleOption* option, QPainter* painter) const;
+    void drawStatusBarPanel(const QStyleOption* option, QPainter* painter) const;
+    void drawToolTipPanel(const QStyleOption* option, QPainter* painter) const;
 };
