@@ -1,6 +1,7 @@
-# The Debian package that `cpack -G DEB` (scripts/package) makes from the install rules: Debian's own
-# documents for it, and its control fields. The AppStream metainfo is the one record of releases; the
-# package's version and changelog are taken from it, so the software centre and apt never disagree.
+# The Debian package that `cpack -G DEB` (scripts/package) makes from the install rules: the documents a
+# Debian package carries (changelog, copyright, manual page) and its control fields. The AppStream metainfo
+# is the one record of releases: the changelog is made from it, and configuring fails when its newest
+# release is not the project's version, so the software centre and apt never disagree.
 include(GNUInstallDirs)
 
 set(package_name pelvantor)
@@ -47,21 +48,23 @@ if(NOT newest_release STREQUAL PROJECT_VERSION)
                       "${PROJECT_VERSION}: add a <release> entry for ${PROJECT_VERSION}.")
 endif()
 
-# Debian wants its documents compressed without a timestamp, so the same sources give the same package.
-function(install_gzipped source_or_text name destination)
+# Debian wants its documents compressed, without a timestamp so the same sources give the same package.
+function(install_gzipped source destination)
+  get_filename_component(name ${source} NAME)
   set(gz ${PROJECT_BINARY_DIR}/debian/${name}.gz)
   add_custom_command(OUTPUT ${gz}
-    COMMAND gzip --best --no-name --stdout ${source_or_text} > ${gz}
-    DEPENDS ${source_or_text}
+    COMMAND gzip --best --no-name --stdout ${source} > ${gz}
+    DEPENDS ${source}
     VERBATIM)
-  add_custom_target(${name}_gz ALL DEPENDS ${gz})
+  string(MAKE_C_IDENTIFIER "gzip_${name}" target)
+  add_custom_target(${target} ALL DEPENDS ${gz})
   install(FILES ${gz} DESTINATION ${destination})
 endfunction()
 
 set(package_docdir ${CMAKE_INSTALL_DATADIR}/doc/${package_name})
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog CONTENT "${changelog}")
-install_gzipped(${PROJECT_BINARY_DIR}/debian/changelog changelog ${package_docdir})
-install_gzipped(${PROJECT_SOURCE_DIR}/data/pelvantor.1 pelvantor.1 ${CMAKE_INSTALL_MANDIR}/man1)
+install_gzipped(${PROJECT_BINARY_DIR}/debian/changelog ${package_docdir})
+install_gzipped(${PROJECT_SOURCE_DIR}/data/pelvantor.1 ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${package_docdir})
 
 set(CPACK_GENERATOR DEB)
