@@ -9,6 +9,9 @@
 class SpinEdit : public QSpinBox
 {
     Q_OBJECT
+    // What the text reads, for every reader that asks the property (a screen reader among them), rather than
+    // the spin box's own number, which an unreadable text leaves out of range.
+    Q_PROPERTY(int value READ Value WRITE setValue)
     Q_PROPERTY(int minValue READ MinValue WRITE setMinValue)
     Q_PROPERTY(int maxValue READ MaxValue WRITE setMaxValue)
 

@@ -70,6 +70,7 @@ private Q_SLOTS:
         TypeOver(box, typed);
         QCOMPARE(box.text(), typed);
         QCOMPARE(box.Value(), value);
+        QCOMPARE(box.property("value").toInt(), value);
         QCOMPARE(box.ValueInRange(), inRange);
     }
 
