@@ -48,12 +48,12 @@ ChartWidget* ChartAccessible::chart() const
 
 int ChartAccessible::childCount() const
 {
-    return ChartItemCount(*chart()) + QAccessibleWidget::childCount();
+    return ChartItemCount(chart()->layout()) + QAccessibleWidget::childCount();
 }
 
 QAccessibleInterface* ChartAccessible::child(int AIndex) const
 {
-    const int items = ChartItemCount(*chart());
+    const int items = ChartItemCount(chart()->layout());
     if (AIndex < 0)
         return nullptr;
     return AIndex < items ? item(AIndex) : QAccessibleWidget::child(AIndex - items);
@@ -61,7 +61,7 @@ QAccessibleInterface* ChartAccessible::child(int AIndex) const
 
 int ChartAccessible::indexOfChild(const QAccessibleInterface* AChild) const
 {
-    const int items = ChartItemCount(*chart());
+    const int items = ChartItemCount(chart()->layout());
     if (const auto* chartItem = dynamic_cast<const ChartItemAccessible*>(AChild)) {
         const bool current = chartItem->chart() == chart() && chartItem->index() < items;
         return current ? chartItem->index() : -1;
@@ -82,9 +82,9 @@ QAccessibleInterface* ChartAccessible::item(int AIndex) const
 QStringList ChartAccessible::itemTexts() const
 {
     QStringList texts;
-    const int items = ChartItemCount(*chart());
+    const int items = ChartItemCount(chart()->layout());
     for (int i = 0; i < items; ++i)
-        texts.append(ChartItemText(*chart(), i));
+        texts.append(ChartItemText(chart()->description(), chart()->layout(), i));
     return texts;
 }
 

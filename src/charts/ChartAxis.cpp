@@ -13,23 +13,26 @@ const AxisScale& ScaleOf(const ChartWidget* AChart, ChartAxis::Side ASide)
 
 } // namespace
 
-ChartAxis::ChartAxis(ChartWidget* AChart, Side ASide) : m_chart(AChart), m_side(ASide) {}
+ChartAxis::ChartAxis(ChartWidget* AChart, TChartAxisSettings& ASettings, Side ASide)
+    : m_chart(AChart), m_settings(ASettings), m_side(ASide)
+{
+}
 
 void ChartAxis::setTitle(const QString& ATitle)
 {
-    m_title = ATitle;
+    m_settings.Title = ATitle;
     m_chart->invalidateLayout();
 }
 
 void ChartAxis::setTitleFontHeight(int APixels)
 {
-    m_titleFontHeight = APixels;
+    m_settings.TitleFontHeight = APixels;
     m_chart->invalidateLayout();
 }
 
 void ChartAxis::setLabelFormat(const QString& AFormat)
 {
-    m_labelFormat = AFormat;
+    m_settings.LabelFormat = AFormat;
     m_chart->invalidateLayout();
 }
 

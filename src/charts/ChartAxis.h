@@ -3,9 +3,11 @@
 #include <QString>
 
 class ChartWidget;
+struct TChartAxisSettings;
 
-// One axis of a bar graph: its title and label format, and, as laid out, its ends and the conversion
-// between pixels of the chart and axis values. The x axis counts points: point i stands at value i.
+// One axis of a chart widget: its settings, kept in the chart's description, and, as laid out, its ends
+// and the conversion between pixels of the chart and axis values. The x axis counts points: point i
+// stands at value i.
 class ChartAxis
 {
 public:
@@ -15,14 +17,11 @@ public:
         Bottom,
     };
 
-    ChartAxis(ChartWidget* AChart, Side ASide);
+    ChartAxis(ChartWidget* AChart, TChartAxisSettings& ASettings, Side ASide);
 
-    QString title() const { return m_title; }
     void setTitle(const QString& ATitle);
-    int titleFontHeight() const { return m_titleFontHeight; }
     void setTitleFontHeight(int APixels);
     // A picture as FormatChartValue reads it, for the tick labels of a value axis.
-    QString labelFormat() const { return m_labelFormat; }
     void setLabelFormat(const QString& AFormat);
 
     double minimum() const;
@@ -34,8 +33,6 @@ public:
 
 private:
     ChartWidget* m_chart;
+    TChartAxisSettings& m_settings;
     Side m_side;
-    QString m_title;
-    int m_titleFontHeight = 13;
-    QString m_labelFormat = QStringLiteral("#,##0.###");
 };

@@ -28,14 +28,14 @@ QString ChartItemAccessible::text(QAccessible::Text AText) const
 {
     if (!m_chart || AText != QAccessible::Name)
         return QString();
-    return ChartItemText(*m_chart, m_index);
+    return ChartItemText(m_chart->description(), m_chart->layout(), m_index);
 }
 
 QRect ChartItemAccessible::rect() const
 {
     if (!m_chart)
         return QRect();
-    const QRect local = ChartItemRect(*m_chart, m_index).toAlignedRect();
+    const QRect local = ChartItemRect(m_chart->layout(), m_index).toAlignedRect();
     return local.translated(m_chart->mapToGlobal(QPoint(0, 0)));
 }
 
@@ -43,6 +43,6 @@ QAccessible::State ChartItemAccessible::state() const
 {
     QAccessible::State state;
     state.readOnly = true;
-    state.invisible = !m_chart || !m_chart->isVisible() || m_index >= ChartItemCount(*m_chart);
+    state.invisible = !m_chart || !m_chart->isVisible() || m_index >= ChartItemCount(m_chart->layout());
     return state;
 }

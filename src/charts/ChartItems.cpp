@@ -2,7 +2,6 @@
 
 #include "charts/BarSeries.h"
 #include "charts/ChartLayout.h"
-#include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
 #include "charts/ValueFormat.h"
 
@@ -36,20 +35,20 @@ QString PointLabel(const QVector<const BarSeries*>& ABars, int AX)
     return QString::number(AX + 1);
 }
 
-QString SeriesName(const ChartWidget& AChart, const QVector<const BarSeries*>& ABars, int ASeries)
+QString SeriesName(const TChartDescription& AChart, const QVector<const BarSeries*>& ABars, int ASeries)
 {
-    const QStringList& names = AChart.wording().SeriesNames;
+    const QStringList& names = AChart.Wording.SeriesNames;
     if (ASeries < names.size() && !names[ASeries].isEmpty())
         return names[ASeries];
     return ABars[ASeries]->legendTitle().trimmed();
 }
 
-QString BarItemText(const ChartWidget& AChart, const TChartLayout& ALayout, int AX)
+QString BarItemText(const TChartDescription& AChart, const TChartLayout& ALayout, int AX)
 {
     const QVector<const BarSeries*> bars = BarSeriesOf(AChart);
-    const TChartWording& wording = AChart.wording();
+    const TChartWording& wording = AChart.Wording;
     const auto figure = [&AChart](double AValue) {
-        return FormatChartValue(AValue, AChart.leftAxis().labelFormat()).trimmed();
+        return FormatChartValue(AValue, AChart.LeftAxis.LabelFormat).trimmed();
     };
     QMap<int, TStackFigures> stacks;
     for (const TBarSegment& segment : ALayout.Bars) {
@@ -71,7 +70,7 @@ QString BarItemText(const ChartWidget& AChart, const TChartLayout& ALayout, int 
            sides.join(QStringLiteral("; "));
 }
 
-QString SliceText(const ChartWidget& AChart, const TPieSliceGeometry& ASlice)
+QString SliceText(const TChartDescription& AChart, const TPieSliceGeometry& ASlice)
 {
     const PieSeries* pie = FirstPieSeries(AChart);
     const ChartPoint& point = pie->point(ASlice.Point);
@@ -89,30 +88,27 @@ QRectF SliceRect(const TPieLayout& APie, const TPieSliceGeometry& ASlice)
 
 } // namespace
 
-int ChartItemCount(const ChartWidget& AChart)
+int ChartItemCount(const TChartLayout& ALayout)
 {
-    const TChartLayout& layout = AChart.layout();
-    return layout.IsPie ? int(layout.Pie.Slices.size()) : BarPointCount(layout);
+    return ALayout.IsPie ? int(ALayout.Pie.Slices.size()) : BarPointCount(ALayout);
 }
 
-QString ChartItemText(const ChartWidget& AChart, int AItem)
+QString ChartItemText(const TChartDescription& AChart, const TChartLayout& ALayout, int AItem)
 {
-    if (AItem < 0 || AItem >= ChartItemCount(AChart))
+    if (AItem < 0 || AItem >= ChartItemCount(ALayout))
         return QString();
-    const TChartLayout& layout = AChart.layout();
-    return layout.IsPie ? SliceText(AChart, layout.Pie.Slices[AItem]) : BarItemText(AChart, layout, AItem);
+    return ALayout.IsPie ? SliceText(AChart, ALayout.Pie.Slices[AItem]) : BarItemText(AChart, ALayout, AItem);
 }
 
-QRectF ChartItemRect(const ChartWidget& AChart, int AItem)
+QRectF ChartItemRect(const TChartLayout& ALayout, int AItem)
 {
-    if (AItem < 0 || AItem >= ChartItemCount(AChart))
+    if (AItem < 0 || AItem >= ChartItemCount(ALayout))
         return QRectF();
-    const TChartLayout& layout = AChart.layout();
-    if (layout.IsPie)
-        return SliceRect(layout.Pie, layout.Pie.Slices[AItem]);
-    const AxisScale& x = layout.BottomAxis.Scale;
-    return QRectF(QPointF(x.toPixel(AItem - 0.5), layout.Plot.top()),
-                  QPointF(x.toPixel(AItem + 0.5), layout.Plot.bottom()));
+    if (ALayout.IsPie)
+        return SliceRect(ALayout.Pie, ALayout.Pie.Slices[AItem]);
+    const AxisScale& x = ALayout.BottomAxis.Scale;
+    return QRectF(QPointF(x.toPixel(AItem - 0.5), ALayout.Plot.top()),
+                  QPointF(x.toPixel(AItem + 0.5), ALayout.Plot.bottom()));
 }
 
 QString PercentText(double APercent)

@@ -1,7 +1,6 @@
 #include "charts/ChartLayout.h"
 
 #include "charts/BarSeries.h"
-#include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
 #include "charts/ValueFormat.h"
 
@@ -16,7 +15,12 @@ constexpr double PieShadowX = 20;
 constexpr double PieShadowY = 10;
 constexpr double MinimumTickSpacing = 2.5; // in label heights
 
-QFontMetricsF Metrics(const ChartWidget& AChart, int APixelHeight)
+QRectF ChartArea(const TChartDescription& AChart)
+{
+    return QRectF(QPointF(0, 0), QSizeF(AChart.Size));
+}
+
+QFontMetricsF Metrics(const TChartDescription& AChart, int APixelHeight)
 {
     return QFontMetricsF(ChartFont(AChart, APixelHeight));
 }
@@ -29,16 +33,16 @@ QVector<double> ValuesOf(const ChartSeries& ASeries)
     return values;
 }
 
-TLegendLayout BarLegend(const ChartWidget& AChart, const QVector<const BarSeries*>& ABars)
+TLegendLayout BarLegend(const TChartDescription& AChart, const QVector<const BarSeries*>& ABars)
 {
     QVector<TLegendItem> items;
     for (const BarSeries* series : ABars)
         if (series->showInLegend())
             items.append({series->legendTitle(), series->seriesColor()});
-    const TChartLegendStyle& style = AChart.legend();
+    const TChartLegendStyle& style = AChart.Legend;
     return LayoutLegend(items, style.Title, Metrics(AChart, style.FontHeight),
                         Metrics(AChart, style.TitleFontHeight),
-                        QRectF(AChart.rect()).adjusted(Margin, 0, -Margin, 0));
+                        ChartArea(AChart).adjusted(Margin, 0, -Margin, 0));
 }
 
 // Room above the plot for the tallest mark and its arrow, so a mark over the highest bar stays in view.
@@ -115,7 +119,7 @@ QVector<TMarkGeometry> BarMarks(const QVector<const BarSeries*>& ABars, const QV
     return marks;
 }
 
-TChartLayout BarChartLayout(const ChartWidget& AChart)
+TChartLayout BarChartLayout(const TChartDescription& AChart)
 {
     TChartLayout layout;
     const QVector<const BarSeries*> bars = BarSeriesOf(AChart);
@@ -123,9 +127,9 @@ TChartLayout BarChartLayout(const ChartWidget& AChart)
     for (const BarSeries* series : bars)
         data.append({series->stackGroup(), ValuesOf(*series)});
     const QFontMetricsF labelMetrics = Metrics(AChart, ChartLabelFontHeight);
-    const QFontMetricsF leftTitleMetrics = Metrics(AChart, AChart.leftAxis().titleFontHeight());
-    const QFontMetricsF bottomTitleMetrics = Metrics(AChart, AChart.bottomAxis().titleFontHeight());
-    const QRectF area = QRectF(AChart.rect()).adjusted(Margin, 0, -Margin, -Margin - AChart.bottomMargin());
+    const QFontMetricsF leftTitleMetrics = Metrics(AChart, AChart.LeftAxis.TitleFontHeight);
+    const QFontMetricsF bottomTitleMetrics = Metrics(AChart, AChart.BottomAxis.TitleFontHeight);
+    const QRectF area = ChartArea(AChart).adjusted(Margin, 0, -Margin, -Margin - AChart.BottomMargin);
 
     layout.Legend = BarLegend(AChart, bars);
     const double top = std::round(layout.Legend.Bottom + MarkHeadroom(bars, labelMetrics));
@@ -138,7 +142,7 @@ TChartLayout BarChartLayout(const ChartWidget& AChart)
 
     const double labelsRight = area.left() + leftTitleMetrics.height() + TickGap;
     QVector<TTickLabel> valueLabels =
-        ValueLabels(ticks, valueScale, AChart.leftAxis().labelFormat(), labelMetrics, labelsRight);
+        ValueLabels(ticks, valueScale, AChart.LeftAxis.LabelFormat, labelMetrics, labelsRight);
     double widest = 0;
     for (const TTickLabel& label : valueLabels)
         widest = std::max(widest, label.Rect.width());
@@ -169,7 +173,7 @@ QString SliceText(const ChartSeries& ASeries, int APoint)
     return point.label + u' ' + FormatChartValue(point.value, ASeries.valueFormat());
 }
 
-TChartLayout PieChartLayout(const ChartWidget& AChart)
+TChartLayout PieChartLayout(const TChartDescription& AChart)
 {
     TChartLayout layout;
     layout.IsPie = true;
@@ -178,19 +182,19 @@ TChartLayout PieChartLayout(const ChartWidget& AChart)
     if (pie)
         for (int i = 0; i < pie->count(); ++i)
             items.append({pie->point(i).label, pie->pointColor(i)});
-    const TChartLegendStyle& style = AChart.legend();
-    const QRectF area = QRectF(AChart.rect()).adjusted(Margin, 0, -Margin, -Margin);
+    const TChartLegendStyle& style = AChart.Legend;
+    const QRectF area = ChartArea(AChart).adjusted(Margin, 0, -Margin, -Margin);
     layout.Legend = LayoutLegend(items, style.Title, Metrics(AChart, style.FontHeight),
                                  Metrics(AChart, style.TitleFontHeight), area);
     const QRectF pieArea(QPointF(area.left(), layout.Legend.Bottom), area.bottomRight());
-    layout.Pie = LayoutPie(pie ? ValuesOf(*pie) : QVector<double>(), pieArea, AChart.chart3DPercent(),
+    layout.Pie = LayoutPie(pie ? ValuesOf(*pie) : QVector<double>(), pieArea, AChart.Chart3DPercent,
                            PieShadowX, PieShadowY);
     const QFontMetricsF metrics = Metrics(AChart, ChartLabelFontHeight);
     QVector<TMarkGeometry> marks;
     for (const TPieSliceGeometry& slice : layout.Pie.Slices) {
         TMarkGeometry mark = LayoutCentredMark(SliceText(*pie, slice.Point),
                                                layout.Pie.pointAt(slice.MidAngle, 0.6), metrics, pieArea);
-        if (AChart.pieMarkArrows())
+        if (AChart.PieMarkArrows)
             mark.Arrow = QLineF(layout.Pie.pointAt(slice.MidAngle, 1.0), mark.Box.center());
         mark.Point = slice.Point;
         marks.append(mark);
@@ -201,31 +205,7 @@ TChartLayout PieChartLayout(const ChartWidget& AChart)
 
 } // namespace
 
-QVector<const BarSeries*> BarSeriesOf(const ChartWidget& AChart)
-{
-    QVector<const BarSeries*> bars;
-    for (int i = 0; i < AChart.seriesCount(); ++i)
-        if (const auto* series = dynamic_cast<const BarSeries*>(AChart.series(i)))
-            bars.append(series);
-    return bars;
-}
-
-const PieSeries* FirstPieSeries(const ChartWidget& AChart)
-{
-    for (int i = 0; i < AChart.seriesCount(); ++i)
-        if (const auto* series = dynamic_cast<const PieSeries*>(AChart.series(i)))
-            return series;
-    return nullptr;
-}
-
-QFont ChartFont(const ChartWidget& AChart, int APixelHeight)
-{
-    QFont font = AChart.font();
-    font.setPixelSize(std::max(1, APixelHeight));
-    return font;
-}
-
-TChartLayout ComputeChartLayout(const ChartWidget& AChart)
+TChartLayout ComputeChartLayout(const TChartDescription& AChart)
 {
     return BarSeriesOf(AChart).isEmpty() ? PieChartLayout(AChart) : BarChartLayout(AChart);
 }

@@ -2,15 +2,10 @@
 
 #include "charts/AxisScale.h"
 #include "charts/BarLayout.h"
+#include "charts/ChartDescription.h"
 #include "charts/LegendLayout.h"
 #include "charts/MarkLayout.h"
 #include "charts/PieLayout.h"
-
-#include <QFont>
-
-class BarSeries;
-class ChartWidget;
-class PieSeries;
 
 struct TTickLabel
 {
@@ -40,13 +35,4 @@ struct TChartLayout
     TPieLayout Pie;
 };
 
-// The fonts of a chart's parts: the widget's family at the given pixel height.
-QFont ChartFont(const ChartWidget& AChart, int APixelHeight);
-inline constexpr int ChartLabelFontHeight = 11;
-
-// The chart's bar series in list order; a layout's series numbers count in this list.
-QVector<const BarSeries*> BarSeriesOf(const ChartWidget& AChart);
-// The pie series a pie chart draws, if it has one.
-const PieSeries* FirstPieSeries(const ChartWidget& AChart);
-
-TChartLayout ComputeChartLayout(const ChartWidget& AChart);
+TChartLayout ComputeChartLayout(const TChartDescription& AChart);

@@ -2,12 +2,12 @@
 
 #include "charts/BarSeries.h"
 #include "charts/ChartLayout.h"
-#include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QRadialGradient>
 
 namespace {
@@ -31,18 +31,19 @@ void DrawInnerOutline(QPainter& APainter, const QRectF& ARect, const QColor& ACo
     APainter.fillRect(QRectF(r.right() - 1, r.top() + 1, 1, r.height() - 2), AColor);
 }
 
-void PaintLegend(QPainter& APainter, const ChartWidget& AChart, const TLegendLayout& ALegend)
+void PaintLegend(QPainter& APainter, const TChartDescription& AChart, const QPalette& APalette,
+                 const TLegendLayout& ALegend)
 {
-    const TChartLegendStyle& style = AChart.legend();
+    const TChartLegendStyle& style = AChart.Legend;
     if (!ALegend.TitleRect.isEmpty()) {
         APainter.setFont(ChartFont(AChart, style.TitleFontHeight));
         APainter.setPen(style.TitleColor);
         APainter.drawText(ALegend.TitleRect, Qt::AlignCenter | Qt::TextSingleLine, ALegend.Title);
         if (style.TitleLowered) {
             const QRectF r = ALegend.TitleRect.adjusted(0.5, 0.5, -0.5, -0.5);
-            APainter.setPen(AChart.palette().color(QPalette::Dark));
+            APainter.setPen(APalette.color(QPalette::Dark));
             APainter.drawPolyline(QPolygonF{r.bottomLeft(), r.topLeft(), r.topRight()});
-            APainter.setPen(AChart.palette().color(QPalette::Light));
+            APainter.setPen(APalette.color(QPalette::Light));
             APainter.drawPolyline(QPolygonF{r.topRight(), r.bottomRight(), r.bottomLeft()});
         }
     }
@@ -122,7 +123,8 @@ void PaintBars(QPainter& APainter, const QVector<const BarSeries*>& ABars, const
     }
 }
 
-void PaintAxes(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
+void PaintAxes(QPainter& APainter, const TChartDescription& AChart, const QPalette& APalette,
+               const TChartLayout& ALayout)
 {
     const QRectF& plot = ALayout.Plot;
     APainter.setPen(QPen(AxisColor, 1));
@@ -130,26 +132,27 @@ void PaintAxes(QPainter& APainter, const ChartWidget& AChart, const TChartLayout
     const double zero = std::round(ALayout.LeftAxis.Scale.toPixel(0)) + 0.5;
     APainter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
     APainter.setFont(ChartFont(AChart, ChartLabelFontHeight));
-    APainter.setPen(AChart.palette().color(QPalette::WindowText));
+    APainter.setPen(APalette.color(QPalette::WindowText));
     for (const TTickLabel& label : ALayout.LeftAxis.Labels)
         APainter.drawText(label.Rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, label.Text);
     for (const TTickLabel& label : ALayout.BottomAxis.Labels)
         APainter.drawText(label.Rect, Qt::AlignCenter | Qt::TextSingleLine, label.Text);
 
-    APainter.setFont(ChartFont(AChart, AChart.bottomAxis().titleFontHeight()));
+    APainter.setFont(ChartFont(AChart, AChart.BottomAxis.TitleFontHeight));
     APainter.drawText(ALayout.BottomAxis.TitleRect, Qt::AlignCenter | Qt::TextSingleLine,
-                      AChart.bottomAxis().title());
-    APainter.setFont(ChartFont(AChart, AChart.leftAxis().titleFontHeight()));
+                      AChart.BottomAxis.Title);
+    APainter.setFont(ChartFont(AChart, AChart.LeftAxis.TitleFontHeight));
     const QRectF title = ALayout.LeftAxis.TitleRect;
     APainter.save();
     APainter.translate(title.center());
     APainter.rotate(-90);
     APainter.drawText(QRectF(-title.height() / 2, -title.width() / 2, title.height(), title.width()),
-                      Qt::AlignCenter | Qt::TextSingleLine, AChart.leftAxis().title());
+                      Qt::AlignCenter | Qt::TextSingleLine, AChart.LeftAxis.Title);
     APainter.restore();
 }
 
-void PaintBarChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
+void PaintBarChart(QPainter& APainter, const TChartDescription& AChart, const QPalette& APalette,
+                   const TChartLayout& ALayout)
 {
     const QVector<const BarSeries*> bars = BarSeriesOf(AChart);
     APainter.setFont(ChartFont(AChart, ChartLabelFontHeight));
@@ -166,10 +169,10 @@ void PaintBarChart(QPainter& APainter, const ChartWidget& AChart, const TChartLa
             PaintBars(APainter, bars, ALayout);
             break;
         case TChartLayer::Axes:
-            PaintAxes(APainter, AChart, ALayout);
+            PaintAxes(APainter, AChart, APalette, ALayout);
             break;
         case TChartLayer::Legend:
-            PaintLegend(APainter, AChart, ALayout.Legend);
+            PaintLegend(APainter, AChart, APalette, ALayout.Legend);
             break;
         case TChartLayer::Marks:
             APainter.setFont(ChartFont(AChart, ChartLabelFontHeight));
@@ -235,9 +238,10 @@ void PaintPieBody(QPainter& APainter, const PieSeries& APie, const TPieLayout& A
     APainter.drawEllipse(face.adjusted(-2, -2, 2, 2));
 }
 
-void PaintPieChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
+void PaintPieChart(QPainter& APainter, const TChartDescription& AChart, const QPalette& APalette,
+                   const TChartLayout& ALayout)
 {
-    PaintLegend(APainter, AChart, ALayout.Legend);
+    PaintLegend(APainter, AChart, APalette, ALayout.Legend);
     const PieSeries* pie = FirstPieSeries(AChart);
     // Nothing to share: the legend title alone says whose pie it would be.
     if (!pie || ALayout.Pie.Slices.isEmpty())
@@ -254,12 +258,13 @@ void PaintPieChart(QPainter& APainter, const ChartWidget& AChart, const TChartLa
 
 } // namespace
 
-void PaintChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout)
+void PaintChart(QPainter& APainter, const TChartDescription& AChart, const TChartLayout& ALayout,
+                const QPalette& APalette)
 {
     // The background lies under every layer.
-    APainter.fillRect(AChart.rect(), AChart.backgroundColor());
+    APainter.fillRect(QRect(QPoint(0, 0), AChart.Size), AChart.Background);
     if (ALayout.IsPie)
-        PaintPieChart(APainter, AChart, ALayout);
+        PaintPieChart(APainter, AChart, APalette, ALayout);
     else
-        PaintBarChart(APainter, AChart, ALayout);
+        PaintBarChart(APainter, AChart, APalette, ALayout);
 }

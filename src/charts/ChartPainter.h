@@ -1,10 +1,12 @@
 #pragma once
 
-class ChartWidget;
 class QPainter;
+class QPalette;
+struct TChartDescription;
 struct TChartLayout;
 
-// Paints a chart from its layout, back to front: what a later layer draws covers an earlier one.
+// Paints a chart from its description and layout, back to front: what a later layer draws covers an
+// earlier one. The palette gives the texts' colour and the legend title's bevel.
 enum class TChartLayer
 {
     Plot,
@@ -15,4 +17,5 @@ enum class TChartLayer
     Marks,
 };
 
-void PaintChart(QPainter& APainter, const ChartWidget& AChart, const TChartLayout& ALayout);
+void PaintChart(QPainter& APainter, const TChartDescription& AChart, const TChartLayout& ALayout,
+                const QPalette& APalette);

@@ -1,7 +1,5 @@
 #include "charts/ChartSeries.h"
 
-#include "charts/ChartWidget.h"
-
 void ChartSeries::clear()
 {
     m_points.clear();
@@ -59,6 +57,6 @@ void ChartSeries::setValueFormat(const QString& format)
 
 void ChartSeries::changed()
 {
-    if (m_owner)
-        m_owner->invalidateLayout();
+    if (m_changed)
+        m_changed();
 }

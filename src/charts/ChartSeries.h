@@ -3,8 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QVector>
-
-class ChartWidget;
+#include <functional>
 
 // A value with its label and colour; an invalid colour means "take the series colour".
 struct ChartPoint
@@ -14,12 +13,12 @@ struct ChartPoint
     QColor color;
 };
 
-// What bar and pie series share: an owner to repaint, a title, a colour, a place in the legend and the
-// points.
+// What bar and pie series share: a title, a colour, a place in the legend and the points. Every change is
+// told to the owner through the function it gave, so it can lay its chart out anew.
 class ChartSeries
 {
 public:
-    explicit ChartSeries(ChartWidget* owner) : m_owner(owner) {}
+    explicit ChartSeries(std::function<void()> changed = {}) : m_changed(std::move(changed)) {}
     virtual ~ChartSeries() = default;
     ChartSeries(const ChartSeries&) = delete;
     ChartSeries& operator=(const ChartSeries&) = delete;
@@ -50,7 +49,7 @@ protected:
     void changed();
 
 private:
-    ChartWidget* m_owner;
+    std::function<void()> m_changed;
     QVector<ChartPoint> m_points;
     QString m_title;
     QString m_legendTitle;

@@ -9,7 +9,8 @@
 #include <QPainter>
 
 ChartWidget::ChartWidget(QWidget* parent)
-    : QWidget(parent), m_leftAxis(this, ChartAxis::Side::Left), m_bottomAxis(this, ChartAxis::Side::Bottom)
+    : QWidget(parent), m_leftAxis(this, m_description.LeftAxis, ChartAxis::Side::Left),
+      m_bottomAxis(this, m_description.BottomAxis, ChartAxis::Side::Bottom)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -17,18 +18,21 @@ ChartWidget::ChartWidget(QWidget* parent)
 
 ChartWidget::~ChartWidget() = default;
 
+template <class Series> Series* ChartWidget::addSeries()
+{
+    m_description.Series.push_back(std::make_unique<Series>([this] { invalidateLayout(); }));
+    invalidateLayout();
+    return static_cast<Series*>(m_description.Series.back().get());
+}
+
 BarSeries* ChartWidget::addBarSeries()
 {
-    m_series.push_back(std::make_unique<BarSeries>(this));
-    invalidateLayout();
-    return static_cast<BarSeries*>(m_series.back().get());
+    return addSeries<BarSeries>();
 }
 
 PieSeries* ChartWidget::addPieSeries()
 {
-    m_series.push_back(std::make_unique<PieSeries>(this));
-    invalidateLayout();
-    return static_cast<PieSeries*>(m_series.back().get());
+    return addSeries<PieSeries>();
 }
 
 void ChartWidget::setTitle(const QString& title)
@@ -39,44 +43,47 @@ void ChartWidget::setTitle(const QString& title)
 
 void ChartWidget::setLegend(const TChartLegendStyle& legend)
 {
-    m_legend = legend;
+    m_description.Legend = legend;
     invalidateLayout();
 }
 
 void ChartWidget::setLegendTitle(const QString& title)
 {
-    m_legend.Title = title;
+    m_description.Legend.Title = title;
     invalidateLayout();
 }
 
 void ChartWidget::setChart3DPercent(int percent)
 {
-    m_chart3DPercent = percent;
+    m_description.Chart3DPercent = percent;
     invalidateLayout();
 }
 
 void ChartWidget::setBackgroundColor(const QColor& color)
 {
-    m_background = color;
+    m_description.Background = color;
     update();
 }
 
 void ChartWidget::setBottomMargin(int pixels)
 {
-    m_bottomMargin = pixels;
+    m_description.BottomMargin = pixels;
     invalidateLayout();
 }
 
 void ChartWidget::setPieMarkArrows(bool arrows)
 {
-    m_pieMarkArrows = arrows;
+    m_description.PieMarkArrows = arrows;
     invalidateLayout();
 }
 
 const TChartLayout& ChartWidget::layout() const
 {
-    if (!m_layout)
-        m_layout = std::make_unique<TChartLayout>(ComputeChartLayout(*this));
+    if (!m_layout) {
+        m_description.Size = size();
+        m_description.Font = font();
+        m_layout = std::make_unique<TChartLayout>(ComputeChartLayout(m_description));
+    }
     return *m_layout;
 }
 
@@ -89,7 +96,8 @@ void ChartWidget::invalidateLayout()
 void ChartWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintChart(painter, *this, layout());
+    const TChartLayout& laidOut = layout();
+    PaintChart(painter, m_description, laidOut, palette());
 }
 
 void ChartWidget::resizeEvent(QResizeEvent* event)

@@ -1,6 +1,5 @@
 #include "charts/BarSeries.h"
 #include "charts/ChartLayout.h"
-#include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
 #include "charts/ValueFormat.h"
 
@@ -12,30 +11,35 @@ namespace {
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-// A bar chart of the given series (stack group, values), laid out at the size given.
+// A bar chart of the given series (stack group, values), all with the given marks, laid out at the size
+// given.
 struct TBarChart
 {
-    TBarChart(const QVector<TBarSeriesData>& ASeries, QSize ASize = {800, 360})
+    TBarChart(const QVector<TBarSeriesData>& ASeries, QSize ASize = {800, 360}, const BarMarks& AMarks = {})
     {
-        chart.resize(ASize);
+        description.Size = ASize;
         for (const TBarSeriesData& data : ASeries) {
-            BarSeries* series = chart.addBarSeries();
+            auto series = std::make_unique<BarSeries>();
             series->setStackGroup(data.Group);
             series->setLegendTitle(QStringLiteral("Series of group %1").arg(data.Group));
+            series->setMarks(AMarks);
             for (double value : data.Values)
                 series->add(value, QString::number(series->count() + 1));
+            description.Series.push_back(std::move(series));
         }
+        layout = ComputeChartLayout(description);
     }
-    const TChartLayout& layout() const { return chart.layout(); }
     QRectF segment(int ASeries, int APoint) const
     {
-        for (const TBarSegment& s : layout().Bars)
+        for (const TBarSegment& s : layout.Bars)
             if (s.Series == ASeries && s.Point == APoint)
                 return s.Rect;
         return {};
     }
+    QRectF bounds() const { return QRectF(QPointF(0, 0), QSizeF(description.Size)); }
 
-    ChartWidget chart;
+    TChartDescription description;
+    TChartLayout layout;
 };
 
 QVector<double> Years(int ACount, double AValue)
@@ -160,12 +164,13 @@ void TestChartLayout::calcPosPointFindsEveryBar()
         const QRectF first = bars.segment(0, x);
         const double middle =
             twoGroups ? (first.left() + bars.segment(1, x).right()) / 2 : first.center().x();
-        QVERIFY2(std::abs(bars.chart.bottomAxis().calcPosPoint(int(middle)) - x) < 0.05,
+        QVERIFY2(std::abs(bars.layout.BottomAxis.Scale.toValue(int(middle)) - x) < 0.05,
                  qPrintable(QString::number(x)));
     }
-    const QRectF plot = bars.layout().Plot;
-    QCOMPARE(bars.chart.leftAxis().calcPosPoint(int(plot.bottom())), bars.chart.leftAxis().minimum());
-    QCOMPARE(bars.chart.leftAxis().calcPosPoint(int(plot.top())), bars.chart.leftAxis().maximum());
+    const QRectF plot = bars.layout.Plot;
+    const AxisScale& value = bars.layout.LeftAxis.Scale;
+    QCOMPARE(value.toValue(int(plot.bottom())), value.minimum());
+    QCOMPARE(value.toValue(int(plot.top())), value.maximum());
 }
 
 void TestChartLayout::stacking()
@@ -178,9 +183,9 @@ void TestChartLayout::stacking()
     QCOMPARE(single.segment(2, 0).bottom(), base.top()); // and what follows stands on it
     QCOMPARE(single.segment(2, 1).top(),
              single.segment(0, 1).bottom()); // a negative hangs below the base line
-    QVERIFY(single.chart.leftAxis().minimum() < 0);
+    QVERIFY(single.layout.LeftAxis.Scale.minimum() < 0);
     // With the second group empty, the stack stands centred on its x.
-    QVERIFY(std::abs(single.chart.bottomAxis().calcPosPoint(int(base.center().x()))) < 0.05);
+    QVERIFY(std::abs(single.layout.BottomAxis.Scale.toValue(int(base.center().x()))) < 0.05);
 
     const TBarChart both(QVector<TBarSeriesData>{{0, {100}}, {1, {80}}});
     QVERIFY(both.segment(1, 0).left() >= both.segment(0, 0).right()); // beside, not over it
@@ -189,16 +194,16 @@ void TestChartLayout::stacking()
 
 void TestChartLayout::legendWrapsInsideTheChart()
 {
-    TBarChart bars({{0, {1}}, {0, {1}}, {0, {1}}, {1, {1}}, {1, {1}}, {1, {1}}}, {300, 360});
-    const QVector<TLegendEntry>& entries = bars.layout().Legend.Entries;
+    const TBarChart bars({{0, {1}}, {0, {1}}, {0, {1}}, {1, {1}}, {1, {1}}, {1, {1}}}, {300, 360});
+    const QVector<TLegendEntry>& entries = bars.layout.Legend.Entries;
     QCOMPARE(entries.size(), 6);
     QVERIFY(entries.last().TextRect.top() > entries.first().TextRect.top());
     for (int i = 0; i < entries.size(); ++i) {
-        QVERIFY(QRectF(bars.chart.rect()).contains(entries[i].TextRect));
+        QVERIFY(bars.bounds().contains(entries[i].TextRect));
         for (int j = i + 1; j < entries.size(); ++j)
             QVERIFY(!entries[i].TextRect.intersects(entries[j].TextRect));
     }
-    QVERIFY(bars.layout().Plot.top() > bars.layout().Legend.Bottom);
+    QVERIFY(bars.layout.Plot.top() > bars.layout.Legend.Bottom);
 }
 
 void TestChartLayout::marksStayInsideAndReadable_data()
@@ -214,17 +219,16 @@ void TestChartLayout::marksStayInsideAndReadable_data()
 void TestChartLayout::marksStayInsideAndReadable()
 {
     QFETCH(QVector<double>, values);
-    TBarChart bars({{0, values}}, {500, 360});
     BarMarks marks;
     marks.visible = true;
     marks.arrowLength = 25;
-    static_cast<BarSeries*>(bars.chart.series(0))->setMarks(marks);
-    const QVector<TMarkGeometry>& shown = bars.layout().Marks;
+    const TBarChart bars({{0, values}}, {500, 360}, marks);
+    const QVector<TMarkGeometry>& shown = bars.layout.Marks;
     QCOMPARE(shown.size(), values.size());
     for (int i = 0; i < shown.size(); ++i) {
         QCOMPARE(shown[i].Point, i); // drawn in point order, a later mark over an earlier one
-        QVERIFY(QRectF(bars.chart.rect()).contains(shown[i].Box));
-        QVERIFY(shown[i].Box.top() >= bars.layout().Legend.Bottom);
+        QVERIFY(bars.bounds().contains(shown[i].Box));
+        QVERIFY(shown[i].Box.top() >= bars.layout.Legend.Bottom);
         QVERIFY(!shown[i].Text.isEmpty());
     }
 }
@@ -246,13 +250,14 @@ void TestChartLayout::pieSlices()
 {
     QFETCH(QVector<double>, values);
     QFETCH(QVector<double>, spans);
-    ChartWidget chart;
-    chart.resize(400, 360);
-    chart.setLegendTitle(QStringLiteral("Your strategy"));
-    PieSeries* pie = chart.addPieSeries();
+    TChartDescription chart;
+    chart.Size = QSize(400, 360);
+    chart.Legend.Title = QStringLiteral("Your strategy");
+    auto pie = std::make_unique<PieSeries>();
     for (double value : values)
         pie->add(value, QStringLiteral("Part"), Qt::red);
-    const TChartLayout& layout = chart.layout();
+    chart.Series.push_back(std::move(pie));
+    const TChartLayout layout = ComputeChartLayout(chart);
     QVERIFY(layout.IsPie);
     QVERIFY(!layout.Legend.TitleRect.isEmpty());
     QCOMPARE(layout.Pie.Slices.size(), spans.size());
