@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 
     TFMain mainWindow;
     FMain = &mainWindow;
-    TFHint hintWindow;
+    TFHint hintWindow(&mainWindow);
     FHint = &hintWindow;
     mainWindow.show();
     if (!styled) {

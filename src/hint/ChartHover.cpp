@@ -5,6 +5,7 @@
 #include "hint/HoverRules.h"
 #include "hint/TFHint.h"
 #include "platform/Rounding.h"
+#include "platform/ToolTipPlacement.h"
 
 #include <QCursor>
 
@@ -24,7 +25,8 @@ void TFMain::ChartMouseMove(const QPoint& APosition)
         PrevXVal = *year;
         ShowYearSummary(*year);
     }
-    FHint->move(HintPosition(QCursor::pos(), FHint->width()));
+    // Placed from the movement itself: where the pointer was when the chart saw it.
+    MoveToolTip(FHint, HintPosition(Chart->mapToGlobal(APosition), FHint->width()));
     FHint->Show();
 }
 

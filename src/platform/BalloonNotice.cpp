@@ -1,6 +1,7 @@
 #include "platform/BalloonNotice.h"
 
 #include "platform/AlertAccessible.h"
+#include "platform/ToolTipPlacement.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -23,7 +24,7 @@ void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
 {
     setText(ATitle);
     adjustSize();
-    move(AGlobalPos);
+    MoveToolTip(this, AGlobalPos);
     show();
     AlertAccessible::announceShown(this);
     m_hideTimer->start();

@@ -1,0 +1,116 @@
+#include "app/TFMain.h"
+#include "charts/ChartWidget.h"
+#include "hint/TFHint.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <cstring>
+
+// The hover window as a Wayland compositor shows it. Run by scripts/test-wayland as a client of a weston
+// started with its screenshot protocol: the program's window is shown, the mouse moves over the bar graph
+// from one year to one far away, and the hover window is looked for in the compositor's screenshots.
+class TestHoverOnWayland : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void followsPointer();
+};
+
+namespace {
+
+// The compositor's picture of its output, taken by weston-screenshooter; null when it could not be taken.
+QImage Screenshot()
+{
+    QTemporaryDir dir;
+    QProcess shooter;
+    shooter.setWorkingDirectory(dir.path());
+    shooter.start(QStringLiteral("weston-screenshooter"), {});
+    if (!shooter.waitForFinished(10000) || shooter.exitCode() != 0)
+        return {};
+    const QStringList shots = QDir(dir.path()).entryList({QStringLiteral("*.png")});
+    return shots.size() == 1 ? QImage(dir.filePath(shots.first())).convertToFormat(QImage::Format_RGB32)
+                             : QImage();
+}
+
+bool RowMatches(const QImage& AHaystack, const QImage& ANeedle, QPoint AAt, int ARow)
+{
+    return std::memcmp(AHaystack.constScanLine(AAt.y() + ARow) + AAt.x() * 4, ANeedle.constScanLine(ARow),
+                       ANeedle.width() * 4) == 0;
+}
+
+// Where ANeedle stands in AHaystack pixel for pixel, its middle row tried first as the likeliest to
+// differ; an invalid point when nowhere.
+QPoint Find(const QImage& AHaystack, const QImage& ANeedle)
+{
+    const int middle = ANeedle.height() / 2;
+    for (int y = 0; y + ANeedle.height() <= AHaystack.height(); ++y) {
+        for (int x = 0; x + ANeedle.width() <= AHaystack.width(); ++x) {
+            int row = 0;
+            if (!RowMatches(AHaystack, ANeedle, {x, y}, middle))
+                continue;
+            while (row < ANeedle.height() && RowMatches(AHaystack, ANeedle, {x, y}, row))
+                ++row;
+            if (row == ANeedle.height())
+                return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+// Moves the mouse over the chart to bottom-axis value AYear - 1 at AHeight of the value axis' top, as
+// the window system reports a movement; returns the pixel.
+QPoint Hover(ChartWidget* AChart, int AYear, double AHeight)
+{
+    const QPoint pixel(int(std::lround(AChart->bottomAxis().calcPosValue(AYear - 1))),
+                       int(std::lround(AChart->leftAxis().calcPosValue(AHeight * AChart->leftAxis().maximum()))));
+    QMouseEvent move(QEvent::MouseMove, pixel, AChart->mapToGlobal(pixel), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(AChart, &move);
+    return pixel;
+}
+
+// Where the compositor shows the hover window with what it holds now, waiting for it to appear there.
+QPoint ShownHint(TFHint& AHint)
+{
+    QPoint at(-1, -1);
+    const auto shown = [&] {
+        at = Find(Screenshot(), AHint.grab().toImage().convertToFormat(QImage::Format_RGB32));
+        return at.x() >= 0;
+    };
+    return QTest::qWaitFor(shown, 30000) ? at : QPoint(-1, -1);
+}
+
+} // namespace
+
+void TestHoverOnWayland::followsPointer()
+{
+    TFMain window;
+    TFHint hint(&window);
+    FHint = &hint;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY2(!Screenshot().isNull(), "weston-screenshooter took no screenshot");
+    auto* chart = window.findChild<ChartWidget*>(QStringLiteral("Chart"));
+
+    const QPoint from = Hover(chart, 2, 0.3);
+    const int fromWidth = hint.width();
+    const QPoint shownFrom = ShownHint(hint);
+    QVERIFY2(shownFrom.x() >= 0, "the hover window over year 2 is not on the screen");
+    const QPoint to = Hover(chart, 9, 0.6);
+    QCOMPARE(hint.lAfter->text(), QStringLiteral("After 9 years"));
+    const QPoint shownTo = ShownHint(hint);
+    QVERIFY2(shownTo.x() >= 0, "the hover window over year 9 is not on the screen");
+
+    // Centred on the pointer both times, so it moved as far as the pointer, less half the change of width.
+    QCOMPARE(shownTo - shownFrom, to - from - QPoint(hint.width() / 2 - fromWidth / 2, 0));
+    FHint = nullptr;
+}
+
+QTEST_MAIN(TestHoverOnWayland)
+#include "HoverOnWayland.moc"
