@@ -5,7 +5,6 @@
 #include "hint/HoverRules.h"
 #include "hint/TFHint.h"
 #include "platform/Rounding.h"
-#include "platform/ToolTipPlacement.h"
 
 #include <QCursor>
 
@@ -26,7 +25,7 @@ void TFMain::ChartMouseMove(const QPoint& APosition)
         ShowYearSummary(*year);
     }
     // Placed from the movement itself: where the pointer was when the chart saw it.
-    MoveToolTip(FHint, HintPosition(Chart->mapToGlobal(APosition), FHint->width()));
+    FHint->MoveTo(HintPosition(Chart->mapToGlobal(APosition), FHint->width()));
     FHint->Show();
 }
 

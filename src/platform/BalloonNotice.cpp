@@ -1,7 +1,7 @@
 #include "platform/BalloonNotice.h"
 
 #include "platform/AlertAccessible.h"
-#include "platform/ToolTipPlacement.h"
+#include "platform/ToolTipMover.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -24,7 +24,10 @@ void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
 {
     setText(ATitle);
     adjustSize();
-    MoveToolTip(this, AGlobalPos);
+    // A notice that is already up elsewhere and cannot move there is shown anew, as the new notice it is.
+    if (isVisible() && pos() != AGlobalPos && !ShownToolTipsMove())
+        hide();
+    move(AGlobalPos);
     show();
     AlertAccessible::announceShown(this);
     m_hideTimer->start();
