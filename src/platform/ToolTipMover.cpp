@@ -74,6 +74,8 @@ void ToolTipMover::ShowStandIn()
     }
     m_step = TStep::StandInShowing;
     m_standIn->setPixmap(m_toolTip->grab());
+    // What the tool tip shows now belongs to the new place: the old one keeps its picture until it goes.
+    m_toolTip->setUpdatesEnabled(false);
     m_standIn->setGeometry(QRect(m_target, m_toolTip->size()));
     m_standIn->show();
 }
@@ -87,6 +89,7 @@ void ToolTipMover::ShowToolTipAgain()
     m_toolTip->hide();
     m_hidingItself = false;
     m_toolTip->move(m_standIn->pos());
+    m_toolTip->setUpdatesEnabled(true);
     m_toolTip->show();
 }
 
@@ -112,6 +115,7 @@ bool ToolTipMover::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::Hide && watched == m_toolTip && !m_hidingItself && m_standIn) {
         // Hidden by its program, not by a step here: the stand-in goes with it.
         m_step = TStep::None;
+        m_toolTip->setUpdatesEnabled(true);
         m_standIn->hide();
     }
     return false;
