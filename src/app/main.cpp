@@ -14,6 +14,7 @@ int main(int argc, char* argv[])
 
     TFMain mainWindow;
     FMain = &mainWindow;
+    // Owned by the main window, so that on Wayland it is a popup placed relative to it.
     TFHint hintWindow(&mainWindow);
     FHint = &hintWindow;
     mainWindow.show();
