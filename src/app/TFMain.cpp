@@ -7,6 +7,7 @@
 #include "platform/EditAccessible.h"
 #include "platform/FigureAccessible.h"
 #include "platform/FormAccessible.h"
+#include "platform/LinkAccessible.h"
 #include "platform/FormSetup.h"
 #include "platform/StringGrid.h"
 
@@ -28,7 +29,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     Q_INIT_RESOURCE(pelvantor);
     // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
     for (auto factory : {&FormAccessible, &EditAccessible::create, &ComboAccessible::create, &ChartAccessible::create,
-                         &FigureAccessible::create, &AlertAccessible::create})
+                         &LinkAccessible::create, &FigureAccessible::create, &AlertAccessible::create})
         QAccessible::installFactory(factory);
     setFont(FormFont(FormTextHeight));
     setupUi(this);
