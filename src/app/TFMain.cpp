@@ -8,6 +8,7 @@
 #include "platform/FigureAccessible.h"
 #include "platform/FormAccessible.h"
 #include "platform/LinkAccessible.h"
+#include "platform/StatusAccessible.h"
 #include "platform/FormSetup.h"
 #include "platform/StringGrid.h"
 
@@ -29,7 +30,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     Q_INIT_RESOURCE(pelvantor);
     // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
     for (auto factory : {&FormAccessible, &EditAccessible::create, &ComboAccessible::create, &ChartAccessible::create,
-                         &LinkAccessible::create, &FigureAccessible::create, &AlertAccessible::create})
+                         &LinkAccessible::create, &StatusAccessible::create, &FigureAccessible::create,
+                         &AlertAccessible::create})
         QAccessible::installFactory(factory);
     setFont(FormFont(FormTextHeight));
     setupUi(this);
