@@ -95,6 +95,7 @@ private:
     void SetupResultsAccessibility();
     void AnnounceResults();
     void AnnounceTotals();
+    QString TotalsText() const;
 
     // Calculation fields.
     double PrevXVal = 0;

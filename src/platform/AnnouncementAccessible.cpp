@@ -9,8 +9,6 @@ AnnouncementAccessible::AnnouncementAccessible(QStatusBar* ABar) : m_bar(ABar) {
 
 void AnnouncementAccessible::announce(QStatusBar* ABar, const QString& AText)
 {
-    if (!QAccessible::isActive())
-        return;
     auto* bar = dynamic_cast<StatusAccessible*>(QAccessible::queryAccessibleInterface(ABar));
     if (!bar)
         return;

@@ -40,28 +40,33 @@ void TFMain::SetupResultsAccessibility()
 
 void TFMain::AnnounceResults()
 {
+    // The first figures are there before the user changes anything; later totals are spoken once typing
+    // pauses, not at every keystroke of a number.
+    if (AnnouncedTotals.isEmpty())
+        AnnouncedTotals = TotalsText();
+    else
+        AnnounceTimer->start();
     if (!QAccessible::isActive())
         return;
     for (FigureLabel* figure : findChildren<FigureLabel*>())
         figure->announceChange();
     for (ChartWidget* chart : {Chart, PieChartFirst, PieChartAlt})
         ChartAccessible::announceChanges(chart);
-    // The totals are spoken once typing pauses, not at every keystroke of a number.
-    AnnounceTimer->start();
+}
+
+QString TFMain::TotalsText() const
+{
+    if (!ComparisonMode())
+        return QStringLiteral("Total savings ") + lTotal1val->text();
+    return QStringLiteral("%1, total savings %2; %3, total savings %4")
+        .arg(Heading(lStats1), lTotal1val->text(), Heading(lStats2), lTotal2val->text());
 }
 
 void TFMain::AnnounceTotals()
 {
-    QString totals = QStringLiteral("Total savings ") + lTotal1val->text();
-    if (ComparisonMode()) {
-        totals = QStringLiteral("%1, total savings %2; %3, total savings %4")
-                     .arg(Heading(lStats1), lTotal1val->text(), Heading(lStats2), lTotal2val->text());
-    }
-    // The first figures are there before the user changes anything: nothing to tell yet.
-    const bool first = AnnouncedTotals.isEmpty();
+    const QString totals = TotalsText();
     if (totals == AnnouncedTotals)
         return;
     AnnouncedTotals = totals;
-    if (!first)
-        AnnouncementAccessible::announce(StatusBar1, totals);
+    AnnouncementAccessible::announce(StatusBar1, totals);
 }
