@@ -59,6 +59,7 @@ QRect EditAccessible::lineStart() const
     // Measured back from the caret, which knows the edit's margins, alignment and scrolling.
     const QRect caret = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics(edit()->font());
-    const int left = caret.center().x() - metrics.horizontalAdvance(edit()->text().left(edit()->cursorPosition()));
+    const int left =
+        caret.center().x() - metrics.horizontalAdvance(edit()->text().left(edit()->cursorPosition()));
     return QRect(left, caret.top(), 0, caret.height());
 }

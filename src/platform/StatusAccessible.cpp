@@ -40,5 +40,6 @@ QAccessibleInterface* StatusAccessible::child(int AIndex) const
 
 int StatusAccessible::indexOfChild(const QAccessibleInterface* AChild) const
 {
-    return AChild == announcement() ? QAccessibleWidget::childCount() : QAccessibleWidget::indexOfChild(AChild);
+    return AChild == announcement() ? QAccessibleWidget::childCount()
+                                    : QAccessibleWidget::indexOfChild(AChild);
 }

@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QWidget>
 
-TextAccessible::TextAccessible(QWidget* AControl, QAccessible::Role ARole) : QAccessibleWidget(AControl, ARole) {}
+TextAccessible::TextAccessible(QWidget* AControl, QAccessible::Role ARole)
+    : QAccessibleWidget(AControl, ARole)
+{
+}
 
 void* TextAccessible::interface_cast(QAccessible::InterfaceType AType)
 {

@@ -43,8 +43,10 @@ QStringList States(QAccessibleInterface* AControl)
 {
     const QAccessible::State state = AControl->state();
     QStringList states;
-    for (auto [on, name] : {std::pair{bool(state.active), "active"}, {bool(state.checked), "checked"},
-                            {bool(state.disabled), "disabled"}, {bool(state.focused), "focused"}})
+    for (auto [on, name] : {std::pair{bool(state.active), "active"},
+                            {bool(state.checked), "checked"},
+                            {bool(state.disabled), "disabled"},
+                            {bool(state.focused), "focused"}})
         if (on)
             states.append(QLatin1String(name));
     return states;
@@ -60,28 +62,28 @@ void TestScreenReader::controlsRead_data()
     QTest::addColumn<QStringList>("states");
 
     const QString none;
-    QTest::newRow("the window is the one frame") << "TFMain" << QAccessible::Window
-                                                 << QStringList{"Pelvantor", none, none} << QStringList{"active"};
-    QTest::newRow("a framed panel is only a panel") << "pTop" << QAccessible::Pane
-                                                    << QStringList{none, none, none} << QStringList{};
-    QTest::newRow("field with its whole text") << "TIntDep" << QAccessible::EditableText
-                                               << QStringList{"Initial deposit", "$1,000", "Initial deposit:"}
-                                               << QStringList{"focused"};
-    QTest::newRow("list with its choice") << "CcompFreq" << QAccessible::ComboBox
-                                          << QStringList{"Annually", "Annually", "Compound frequency:"}
-                                          << QStringList{};
+    QTest::newRow("the window is the one frame")
+        << "TFMain" << QAccessible::Window << QStringList{"Pelvantor", none, none} << QStringList{"active"};
+    QTest::newRow("a framed panel is only a panel")
+        << "pTop" << QAccessible::Pane << QStringList{none, none, none} << QStringList{};
+    QTest::newRow("field with its whole text")
+        << "TIntDep" << QAccessible::EditableText
+        << QStringList{"Initial deposit", "$1,000", "Initial deposit:"} << QStringList{"focused"};
+    QTest::newRow("list with its choice")
+        << "CcompFreq" << QAccessible::ComboBox << QStringList{"Annually", "Annually", "Compound frequency:"}
+        << QStringList{};
     QTest::newRow("years box") << "seYears" << QAccessible::SpinBox
                                << QStringList{"Number of years (max 50)", "10", "Number of years (max 50):"}
                                << QStringList{};
     QTest::newRow("disabled field") << "TInflation" << QAccessible::EditableText
                                     << QStringList{"Inflation Rate", "3.00", "Inflation Rate:"}
                                     << QStringList{"disabled"};
-    QTest::newRow("track bar") << "TB" << QAccessible::Slider << QStringList{"Start later", "0", "Start later:"}
-                               << QStringList{"disabled"};
+    QTest::newRow("track bar") << "TB" << QAccessible::Slider
+                               << QStringList{"Start later", "0", "Start later:"} << QStringList{"disabled"};
     QTest::newRow("check box") << "chMarks" << QAccessible::CheckBox << QStringList{"Show marks", none, none}
                                << QStringList{"checked"};
-    QTest::newRow("link") << "LinkLabel" << QAccessible::Link << QStringList{"www.pelvantor.example", none, none}
-                          << QStringList{};
+    QTest::newRow("link") << "LinkLabel" << QAccessible::Link
+                          << QStringList{"www.pelvantor.example", none, none} << QStringList{};
     QTest::newRow("figure labelled once by its caption")
         << "lTotal1val" << QAccessible::StaticText << QStringList{"$2,887", none, "Total savings:"}
         << QStringList{};
@@ -130,9 +132,10 @@ void TestScreenReader::totalsAnnouncedOnceAfterBurst()
     QTest::qWait(800);
     told.append(notice->text(QAccessible::Name));
     const QString total = QStringLiteral("total savings ");
-    QCOMPARE(told, (QStringList{"", "", "", "", "Total savings " + d.text("lTotal1val"),
-                                "Your strategy (no inflation), " + total + d.text("lTotal1val") +
-                                    "; Alternative strategy (no inflation), " + total + d.text("lTotal2val")}));
+    QCOMPARE(told,
+             (QStringList{"", "", "", "", "Total savings " + d.text("lTotal1val"),
+                          "Your strategy (no inflation), " + total + d.text("lTotal1val") +
+                              "; Alternative strategy (no inflation), " + total + d.text("lTotal2val")}));
 }
 
 QTEST_MAIN(TestScreenReader)
