@@ -95,6 +95,9 @@ void TestResultsAccessibility::headerCaptionsRead()
         // A data cell announces its column by the header cell's text.
         QAccessibleInterface* cell = Accessible(d, grid)->tableInterface()->cellAt(2, col);
         QVERIFY(cell);
+        // The year cell names its row; the figures are read as shown.
+        QCOMPARE(cell->text(QAccessible::Name),
+                 col == 0 ? QStringLiteral("Year 3") : d.row(qPrintable(grid), 3)[col]);
         QAccessibleInterface* header = cell->tableCellInterface()->columnHeaderCells().value(0);
         QVERIFY(header && header->role() == QAccessible::ColumnHeader);
         QCOMPARE(header->text(QAccessible::Name), captions[col]);
