@@ -4,8 +4,13 @@
 #include "charts/ChartAccessible.h"
 #include "platform/AlertAccessible.h"
 #include "platform/BalloonNotice.h"
+#include "platform/ComboAccessible.h"
+#include "platform/EditAccessible.h"
 #include "platform/FigureAccessible.h"
+#include "platform/FormAccessible.h"
 #include "platform/FormSetup.h"
+#include "platform/LinkAccessible.h"
+#include "platform/StatusAccessible.h"
 #include "platform/StringGrid.h"
 
 #include <QScreen>
@@ -26,7 +31,9 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     // The resources live in a static library, where nothing else would keep them linked in.
     Q_INIT_RESOURCE(pelvantor);
     // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
-    for (auto factory : {&ChartAccessible::create, &FigureAccessible::create, &AlertAccessible::create})
+    for (auto factory : {&FormAccessible, &EditAccessible::create, &ComboAccessible::create,
+                         &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
+                         &FigureAccessible::create, &AlertAccessible::create})
         QAccessible::installFactory(factory);
     setFont(FormFont(FormTextHeight));
     setupUi(this);

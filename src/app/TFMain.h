@@ -7,6 +7,7 @@
 #include <optional>
 
 class BalloonNotice;
+class QTimer;
 class BarSeries;
 class PieSeries;
 class StringGrid;
@@ -93,6 +94,8 @@ private:
     void FollowCursor();
     void SetupResultsAccessibility();
     void AnnounceResults();
+    void AnnounceTotals();
+    QString TotalsText() const;
 
     // Calculation fields.
     double PrevXVal = 0;
@@ -118,6 +121,8 @@ private:
     PieSeries* Series7 = nullptr;
     PieSeries* PieSeries1 = nullptr;
     BalloonNotice* BalloonHint = nullptr;
+    QTimer* AnnounceTimer = nullptr;
+    QString AnnouncedTotals; // as a screen reader last heard them; empty until the first results
     bool m_shown = false;
 };
 

@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
 
     TFMain mainWindow;
     FMain = &mainWindow;
-    TFHint hintWindow;
+    // Owned by the main window, so that on Wayland it is a popup placed relative to it.
+    TFHint hintWindow(&mainWindow);
     FHint = &hintWindow;
     mainWindow.show();
     if (!styled) {

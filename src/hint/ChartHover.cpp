@@ -24,7 +24,8 @@ void TFMain::ChartMouseMove(const QPoint& APosition)
         PrevXVal = *year;
         ShowYearSummary(*year);
     }
-    FHint->move(HintPosition(QCursor::pos(), FHint->width()));
+    // Placed from the movement itself: where the pointer was when the chart saw it.
+    FHint->MoveTo(HintPosition(Chart->mapToGlobal(APosition), FHint->width()));
     FHint->Show();
 }
 

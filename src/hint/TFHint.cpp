@@ -3,6 +3,7 @@
 #include "hint/HoverRules.h"
 #include "platform/FloatText.h"
 #include "platform/FormSetup.h"
+#include "platform/ToolTipMover.h"
 
 TFHint* FHint = nullptr;
 
@@ -42,7 +43,8 @@ QVector<int> WidthsOf(std::initializer_list<const QLabel*> ALabels)
 } // namespace
 
 TFHint::TFHint(QWidget* parent)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
+      m_mover(new ToolTipMover(this))
 {
     setFont(FormFont(HintTextHeight));
     setupUi(this);
@@ -83,6 +85,11 @@ void TFHint::SetParams(int AYears, long double AInitialDeposit, long double AReg
     GPGrid->setColumnMinimumWidth(1, widths.Column1);
     GPGrid->setColumnMinimumWidth(2, widths.Column2);
     resize(widths.ClientWidth, height());
+}
+
+void TFHint::MoveTo(const QPoint& APosition)
+{
+    m_mover->MoveTo(APosition);
 }
 
 void TFHint::Show()

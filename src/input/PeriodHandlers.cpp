@@ -20,5 +20,7 @@ void TFMain::seYearsChange()
 void TFMain::TBChange()
 {
     lStartLater->setText(QString::number(TB->value()) + YearsSuffix);
+    // A screen reader reads the track bar's number; the words beside it tell what it counts.
+    TB->setAccessibleDescription(lStartLater->text());
     Recalculate();
 }

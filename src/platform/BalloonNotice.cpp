@@ -1,6 +1,7 @@
 #include "platform/BalloonNotice.h"
 
 #include "platform/AlertAccessible.h"
+#include "platform/ToolTipMover.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -23,6 +24,9 @@ void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
 {
     setText(ATitle);
     adjustSize();
+    // A notice that is already up elsewhere and cannot move there is shown anew, as the new notice it is.
+    if (isVisible() && pos() != AGlobalPos && !ShownToolTipsMove())
+        hide();
     move(AGlobalPos);
     show();
     AlertAccessible::announceShown(this);

@@ -14,8 +14,5 @@ QAccessibleInterface* FigureAccessible::create(const QString&, QObject* AObject)
 QString FigureAccessible::text(QAccessible::Text AText) const
 {
     const QString figure = static_cast<const QLabel*>(widget())->text();
-    const QString own = QAccessibleWidget::text(AText);
-    if (AText != QAccessible::Name || figure.isEmpty())
-        return own;
-    return own.isEmpty() ? figure : own + QStringLiteral(": ") + figure;
+    return AText == QAccessible::Name && !figure.isEmpty() ? figure : QAccessibleWidget::text(AText);
 }

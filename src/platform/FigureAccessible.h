@@ -2,7 +2,8 @@
 
 #include <QAccessibleWidget>
 
-// A FigureLabel as a screen reader hears it: its caption and its figure together, "Total savings: $2,887".
+// A FigureLabel as a screen reader hears it: its figure, labelled by the caption beside it (the caption's
+// buddy), so that reading the row gives "Total savings: $2,887" once, not the caption twice.
 class FigureAccessible : public QAccessibleWidget
 {
 public:

@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-// A label showing a figure for a caption that is its accessible name ("Total savings" and "$2,887"):
-// screen readers hear both in one go (FigureAccessible), and hear it again when the figure changes.
+// A label showing a figure beside its caption ("Total savings:" and "$2,887"): screen readers read the
+// figure labelled by the caption (FigureAccessible) and are told when the figure changes.
 class FigureLabel : public QLabel
 {
     Q_OBJECT

@@ -58,6 +58,9 @@ public:
             return cell(index.column(), index.row() + 1);
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        // The first column names the row: a screen reader going down it hears "Year 3", not "3".
+        if (role == Qt::AccessibleTextRole && index.column() == 0 && !m_captions.isEmpty())
+            return m_captions.first() + u' ' + cell(0, index.row() + 1);
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override

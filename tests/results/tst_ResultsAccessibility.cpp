@@ -69,7 +69,13 @@ void TestResultsAccessibility::summaryRead()
     d.setText("TIntDep", QStringLiteral("$2,000"));
     d.setText("TRegDep", QStringLiteral("$50"));
     Compare(d, QStringLiteral("chAlternative"), 0);
-    QCOMPARE(Accessible(d, labelAndName[0])->text(QAccessible::Name), labelAndName[1]);
+    // Read as a line is read: the caption that labels the figure, then the figure.
+    QAccessibleInterface* label = Accessible(d, labelAndName[0]);
+    QStringList line;
+    for (const auto& [caption, relation] : label->relations(QAccessible::Label))
+        line.append(caption->text(QAccessible::Name));
+    line.append(label->text(QAccessible::Name));
+    QCOMPARE(line.join(u' '), labelAndName[1]);
 }
 
 void TestResultsAccessibility::headerCaptionsRead_data()
@@ -89,6 +95,9 @@ void TestResultsAccessibility::headerCaptionsRead()
         // A data cell announces its column by the header cell's text.
         QAccessibleInterface* cell = Accessible(d, grid)->tableInterface()->cellAt(2, col);
         QVERIFY(cell);
+        // The year cell names its row; the figures are read as shown.
+        QCOMPARE(cell->text(QAccessible::Name),
+                 col == 0 ? QStringLiteral("Year 3") : d.row(qPrintable(grid), 3)[col]);
         QAccessibleInterface* header = cell->tableCellInterface()->columnHeaderCells().value(0);
         QVERIFY(header && header->role() == QAccessible::ColumnHeader);
         QCOMPARE(header->text(QAccessible::Name), captions[col]);

@@ -1,0 +1,142 @@
+#include "WindowDriver.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStatusBar>
+
+// What a screen reader finds in the window: each control's role, name, value, label and state, and the
+// totals it is told of after a change.
+class TestScreenReader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { FailOnWarnings(); }
+    void controlsRead_data();
+    void controlsRead();
+    void totalsAnnouncedOnceAfterBurst();
+};
+
+namespace {
+
+// The text as Orca reads it: attribute run after attribute run, each from where the last one ended.
+QString TextByRuns(QAccessibleTextInterface* AText)
+{
+    QString read;
+    for (int offset = 0; offset < AText->characterCount();) {
+        int start = 0;
+        int end = 0;
+        AText->attributes(offset, &start, &end);
+        read += AText->text(std::max(start, offset), end);
+        offset = std::max(end, offset + 1);
+    }
+    return read;
+}
+
+QString FirstLabel(QAccessibleInterface* AControl)
+{
+    const auto labels = AControl->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+QStringList States(QAccessibleInterface* AControl)
+{
+    const QAccessible::State state = AControl->state();
+    QStringList states;
+    for (auto [on, name] : {std::pair{bool(state.active), "active"},
+                            {bool(state.checked), "checked"},
+                            {bool(state.disabled), "disabled"},
+                            {bool(state.focused), "focused"}})
+        if (on)
+            states.append(QLatin1String(name));
+    return states;
+}
+
+} // namespace
+
+void TestScreenReader::controlsRead_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QStringList>("nameValueLabel");
+    QTest::addColumn<QStringList>("states");
+
+    const QString none;
+    QTest::newRow("the window is the one frame")
+        << "TFMain" << QAccessible::Window << QStringList{"Pelvantor", none, none} << QStringList{"active"};
+    QTest::newRow("a framed panel is only a panel")
+        << "pTop" << QAccessible::Pane << QStringList{none, none, none} << QStringList{};
+    QTest::newRow("field with its whole text")
+        << "TIntDep" << QAccessible::EditableText
+        << QStringList{"Initial deposit", "$1,000", "Initial deposit:"} << QStringList{"focused"};
+    QTest::newRow("list with its choice")
+        << "CcompFreq" << QAccessible::ComboBox << QStringList{"Annually", "Annually", "Compound frequency:"}
+        << QStringList{};
+    QTest::newRow("years box") << "seYears" << QAccessible::SpinBox
+                               << QStringList{"Number of years (max 50)", "10", "Number of years (max 50):"}
+                               << QStringList{};
+    QTest::newRow("disabled field") << "TInflation" << QAccessible::EditableText
+                                    << QStringList{"Inflation Rate", "3.00", "Inflation Rate:"}
+                                    << QStringList{"disabled"};
+    QTest::newRow("track bar") << "TB" << QAccessible::Slider
+                               << QStringList{"Start later", "0", "Start later:"} << QStringList{"disabled"};
+    QTest::newRow("check box") << "chMarks" << QAccessible::CheckBox << QStringList{"Show marks", none, none}
+                               << QStringList{"checked"};
+    QTest::newRow("link") << "LinkLabel" << QAccessible::Link
+                          << QStringList{"www.pelvantor.example", none, none} << QStringList{};
+    QTest::newRow("figure labelled once by its caption")
+        << "lTotal1val" << QAccessible::StaticText << QStringList{"$2,887", none, "Total savings:"}
+        << QStringList{};
+}
+
+void TestScreenReader::controlsRead()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QStringList, nameValueLabel);
+    QFETCH(QStringList, states);
+    WindowDriver d;
+    QApplication::setActiveWindow(&d.window);
+    QWidget* widget = control == u"TFMain" ? &d.window : d.control<QWidget>(qPrintable(control));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(accessible->role(), role);
+    const QStringList heard{accessible->text(QAccessible::Name), accessible->text(QAccessible::Value),
+                            FirstLabel(accessible)};
+    QCOMPARE(heard, nameValueLabel);
+    QCOMPARE(States(accessible), states);
+    // Fields and lists are read by Orca through their text; the years box through its number.
+    if (QAccessibleTextInterface* text = accessible->textInterface(); text && role != QAccessible::SpinBox)
+        QCOMPARE(TextByRuns(text), nameValueLabel[1]);
+}
+
+void TestScreenReader::totalsAnnouncedOnceAfterBurst()
+{
+    WindowDriver d;
+    // Offscreen, Qt drops accessibility events before anyone hears them: what the status bar's
+    // notification says is what a screen reader is told when it shows.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(d.window.findChild<QStatusBar*>());
+    QAccessibleInterface* notice = bar->child(bar->childCount() - 1);
+    QCOMPARE(notice->role(), QAccessible::Notification);
+    QCOMPARE(bar->indexOfChild(notice), bar->childCount() - 1);
+    // A number typed in one go: four keystrokes, four recalculations, nothing told until typing pauses.
+    QStringList told;
+    for (QChar digit : QStringLiteral("1234")) {
+        QTest::keyClick(d.control<QLineEdit>("TRegDep"), digit.toLatin1());
+        told.append(notice->text(QAccessible::Name));
+        QTest::qWait(100);
+    }
+    QTest::qWait(800);
+    told.append(notice->text(QAccessible::Name));
+    // Ticking the comparison tells both sides' totals.
+    d.check("chAlternative", true);
+    QTest::qWait(800);
+    told.append(notice->text(QAccessible::Name));
+    const QString total = QStringLiteral("total savings ");
+    QCOMPARE(told,
+             (QStringList{"", "", "", "", "Total savings " + d.text("lTotal1val"),
+                          "Your strategy (no inflation), " + total + d.text("lTotal1val") +
+                              "; Alternative strategy (no inflation), " + total + d.text("lTotal2val")}));
+}
+
+QTEST_MAIN(TestScreenReader)
+#include "tst_ScreenReader.moc"
