@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Start-up of Pelvantor against a bare Qt Widgets window: wall time from launch until a visible window with
 # the program's title exists (Pelvantor titles its window once the first results are in), and peak RSS at
-# that moment. Runs on a private Xvfb; the two programs alternate within every round so they share noise.
-#   bench/startup.sh [ROUNDS]      (default 15; STARTUP_POLLER=xdotool forces polling with xdotool)
+# that moment. Runs on a private Xvfb with one D-Bus session bus for the whole run, as on a desktop (without
+# one, every Qt start would launch a bus of its own). The programs alternate within every round so they
+# share noise; each ratio is the median of the rounds' ratios.
+#   bench/startup.sh [ROUNDS] [OTHER_PELVANTOR]
+# ROUNDS defaults to 15. OTHER_PELVANTOR, another build of the program (say, from before a change), is
+# measured in the same rounds and reported beside it. STARTUP_POLLER=xdotool forces polling with xdotool.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 rounds=${1:-15}
 app=$build/src/pelvantor
+other=${2:-}
 bare=$build/bench/bench_bare_window
 probe=$build/bench/startup_probe
 poller=${STARTUP_POLLER:-probe}
 [ -x "$probe" ] || poller=xdotool
 
-for program in "$app" "$bare"; do
+for program in "$app" "$bare" $other; do
   [ -x "$program" ] || { echo "startup: $program is not built (run scripts/build)" >&2; exit 2; }
 done
 
@@ -23,10 +28,11 @@ while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do dis
 # -noreset: otherwise the server resets whenever its last client leaves and refuses the next launch meanwhile.
 Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
+bus_pid=""
 # Keeps Qt from warning about a missing runtime directory on every launch.
 runtime=$(mktemp -d)
 results=$runtime/results
-trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+trap 'kill $bus_pid "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$runtime"' EXIT
 export DISPLAY=":$display"
 for _ in $(seq 100); do
   xdpyinfo >/dev/null 2>&1 && break
@@ -34,7 +40,9 @@ for _ in $(seq 100); do
 done
 # Checked by process too: another server taking the display first would answer xdpyinfo in its place.
 kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1 || { echo "startup: Xvfb on $DISPLAY did not come up" >&2; exit 2; }
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
+{ read -r DBUS_SESSION_BUS_ADDRESS && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+[ -n "$bus_pid" ] || { echo "startup: no D-Bus session bus (dbus-daemon)" >&2; exit 2; }
+export DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
 
 measure_xdotool() {
   local title=$1 program=$2 t0 pid peak looks=0
@@ -72,29 +80,52 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]
 # One launch of each, untimed: the first start of anything reads fonts and libraries from disk.
 measure Pelvantor "$app" >/dev/null
 measure Bare "$bare" >/dev/null
+[ -z "$other" ] || measure Pelvantor "$other" >/dev/null
 
+programs="app bare${other:+ other}"
 for round in $(seq "$rounds"); do
-  if [ $((round % 2)) -eq 1 ]; then order="app bare"; else order="bare app"; fi
+  # Each program takes every place in the order in turn.
+  order=$(echo $programs | awk -v r="$round" '{ for (i = 0; i < NF; i++) printf "%s ", $((i + r) % NF + 1) }')
   for which in $order; do
-    if [ "$which" = app ]; then line=$(measure Pelvantor "$app"); else line=$(measure Bare "$bare"); fi
-    echo "$which $line" >>"$results"
+    case $which in
+      app) line=$(measure Pelvantor "$app") ;;
+      bare) line=$(measure Bare "$bare") ;;
+      other) line=$(measure Pelvantor "$other") ;;
+    esac
+    echo "$round $which $line" >>"$results"
   done
 done
 
-app_ms=$(awk '$1 == "app" {print $2}' "$results" | median)
-bare_ms=$(awk '$1 == "bare" {print $2}' "$results" | median)
-app_kb=$(awk '$1 == "app" {print $3}' "$results" | median)
-bare_kb=$(awk '$1 == "bare" {print $3}' "$results" | median)
-poll=$(awk '{print $4}' "$results" | median)
-range() { awk -v w="$1" '$1 == w {print $2}' "$results" | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s..%s", lo, hi}'; }
+# Columns of $results: round, program, ms, VmHWM kB, poller cost.
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+column() { awk -v w="$1" -v c="$2" '$2 == w {print $c}' "$results"; }
+range() { column "$1" 3 | sort -g | awk 'NR == 1 {lo = $1} {hi = $1} END {printf "%s..%s", lo, hi}'; }
+# The median over the rounds of program $1's figure in column $2 divided by the bare window's.
+ratio() {
+  awk -v w="$1" -v c="$2" '$2 == w {a[$1] = $c} $2 == "bare" {b[$1] = $c}
+    END { for (r in a) if (b[r] > 0) printf "%.4f\n", a[r] / b[r] }' "$results" | median
+}
 
-echo "startup ($rounds rounds, $DISPLAY, poller: $poller)"
-printf '  %-10s %8s ms (range %s)  peak RSS %6s kB\n' Pelvantor "$app_ms" "$(range app)" "$app_kb"
-printf '  %-10s %8s ms (range %s)  peak RSS %6s kB\n' Bare "$bare_ms" "$(range bare)" "$bare_kb"
-awk -v a="$app_ms" -v b="$bare_ms" -v c="$app_kb" -v d="$bare_kb" \
-  'BEGIN { printf "  ratio      time %.2fx  peak RSS %.2fx  (%+.1f ms, %+d kB)\n", a / b, c / d, a - b, c - d }'
+echo "startup ($rounds rounds, $DISPLAY, one session bus, poller: $poller)"
+for which in $programs; do
+  case $which in
+    app) label=Pelvantor ;;
+    bare) label=Bare ;;
+    other) label=Other ;;
+  esac
+  printf '  %-10s %8s ms (range %s)  peak RSS %6s kB\n' "$label" "$(column "$which" 3 | median)" "$(range "$which")" \
+    "$(column "$which" 4 | median)"
+done
+[ -z "$other" ] || echo "  (Other: $other)"
+for which in $programs; do
+  [ "$which" = bare ] && continue
+  label=Pelvantor
+  [ "$which" = other ] && label=Other
+  printf '  ratio %-9s time %.2fx  peak RSS %.2fx  (medians of the rounds)\n' "$label" "$(ratio "$which" 3)" \
+    "$(ratio "$which" 4)"
+done
 if [ "$poller" = probe ]; then
-  echo "  poller CPU per launch: median $poll ms (waits on X events)"
+  echo "  poller CPU per launch: median $(awk '{print $5}' "$results" | median) ms (waits on X events)"
 else
-  echo "  xdotool looks per launch: median $poll"
+  echo "  xdotool looks per launch: median $(awk '{print $5}' "$results" | median)"
 fi
