@@ -90,9 +90,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # dpkg-shlibdeps finds the libraries the program links (Debian's libqt6gui6 brings the X11 platform plugin
 # along). What Qt and fontconfig load at run time no linker record shows: Qt's further platform plugins
-# (qt6-qpa-plugins), the SVG icon engine that draws the window icon (libqt6svg6), the fonts the forms are
-# laid out for (fonts-liberation2) and the Wayland platform, which an X11 session does without.
+# (qt6-qpa-plugins), the fonts the forms are laid out for (fonts-liberation2) and the Wayland platform,
+# which an X11 session does without. The window icon is a PNG in the program: no SVG icon engine is needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

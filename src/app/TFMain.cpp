@@ -13,6 +13,7 @@
 #include "platform/StatusAccessible.h"
 #include "platform/StringGrid.h"
 
+#include <QImageReader>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -24,6 +25,19 @@ constexpr int FormTextHeight = 13;
 // size, so a thin frame or none never makes the default window grow.
 constexpr int CommonTitleBarHeight = 31;
 const QSize MinimumClientSize(485 - 2 * CommonFrameBorder, 590 - CommonFrameBorder - CommonTitleBarHeight);
+
+// The icon as rendered at build time, read as PNG outright: an SVG renderer, or a look through every image
+// format plugin for one that knows the file, would be loaded at every start.
+QIcon WindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/window/pelvantor-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
 } // namespace
 
 TFMain::TFMain(QWidget* parent) : QWidget(parent)
@@ -38,7 +52,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     setFont(FormFont(FormTextHeight));
     setupUi(this);
     FinishForm(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pelvantor.svg")));
+    setWindowIcon(WindowIcon());
     setMinimumSize(MinimumClientSize);
     BalloonHint = new BalloonNotice(this);
     SetupCharts();
