@@ -5,27 +5,81 @@
 #include <QColor>
 #include <QFile>
 #include <QMetaEnum>
-#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <algorithm>
 #include <array>
 #include <map>
 
 namespace {
 
+// Plain loops rather than regular expressions: the palette is read at every start, where compiling a
+// pattern costs more than all the rest of the reading.
+bool IsAsciiLetter(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool IsAsciiLetterOrDigit(QChar c)
+{
+    return IsAsciiLetter(c) || (c >= u'0' && c <= u'9');
+}
+
 // "Cyan Dusk" -> ":/style/CyanDusk". Only letters, digits and single inner spaces are let through, so no
 // name can reach a file outside the style folder.
 QString ResourceBase(const QString& name)
 {
-    static const QRegularExpression Plain(QStringLiteral("^[A-Za-z0-9]+( [A-Za-z0-9]+)*$"));
-    if (!Plain.match(name).hasMatch())
-        return {};
-    QString Base = name;
-    Base.remove(u' ');
-    return QStringLiteral(":/style/") + Base;
+    const QStringList Words = name.split(u' ');
+    for (const QString& Word : Words) {
+        if (Word.isEmpty() || !std::all_of(Word.cbegin(), Word.cend(), IsAsciiLetterOrDigit))
+            return {};
+    }
+    return QStringLiteral(":/style/") + Words.join(QString());
+}
+
+bool IsHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// The colour groups a palette line can name, by their index in the parsed sets; index 0, every group, is
+// named by no prefix at all.
+constexpr std::array<QPalette::ColorGroup, 4> Groups{QPalette::All, QPalette::Active, QPalette::Inactive,
+                                                     QPalette::Disabled};
+constexpr std::array<QStringView, 4> GroupPrefixes{u"", u"Active.", u"Inactive.", u"Disabled."};
+
+// One line "[Group.]Role = #rrggbb", blanks allowed around the '='.
+struct PaletteLine
+{
+    std::size_t Group = 0;
+    QStringView Role;
+    QColor Colour;
+};
+
+std::optional<PaletteLine> ParsePaletteLine(QStringView line)
+{
+    const qsizetype Equals = line.indexOf(u'=');
+    if (Equals < 0)
+        return std::nullopt;
+    PaletteLine Result;
+    QStringView Name = line.first(Equals).trimmed();
+    for (std::size_t Index = 1; Index < GroupPrefixes.size(); ++Index) {
+        if (Name.startsWith(GroupPrefixes[Index])) {
+            Result.Group = Index;
+            Name = Name.sliced(GroupPrefixes[Index].size());
+            break;
+        }
+    }
+    const QStringView Value = line.sliced(Equals + 1).trimmed();
+    if (Name.isEmpty() || !std::all_of(Name.begin(), Name.end(), IsAsciiLetter) || Value.size() != 7 ||
+        Value.front() != u'#' || !std::all_of(Value.begin() + 1, Value.end(), IsHexDigit))
+        return std::nullopt;
+    Result.Role = Name;
+    Result.Colour = QColor::fromString(Value);
+    return Result;
 }
 
 std::optional<QString> ReadUtf8(const QString& path)
@@ -47,36 +101,25 @@ std::optional<QString> ReadUtf8(const QString& path)
 
 std::optional<QPalette> ParseStylePalette(const QString& text)
 {
-    static const QRegularExpression Line(
-        QStringLiteral("^(?:(Active|Inactive|Disabled)\\.)?([A-Za-z]+)\\s*=\\s*(#[0-9A-Fa-f]{6})$"));
     const QMetaEnum Roles = QMetaEnum::fromType<QPalette::ColorRole>();
 
     // Index 0 holds the lines for every group, 1 to 3 those for one group; each is applied after index 0
     // whatever the order of the lines, so a group line can never be overwritten by a later general one.
-    constexpr std::array<QPalette::ColorGroup, 4> Groups{QPalette::All, QPalette::Active, QPalette::Inactive,
-                                                         QPalette::Disabled};
     std::array<std::map<QPalette::ColorRole, QColor>, 4> Set;
 
     for (const QStringView Raw : QStringView(text).split(u'\n')) {
         const QStringView Trimmed = Raw.trimmed();
         if (Trimmed.isEmpty() || Trimmed.startsWith(u'#'))
             continue;
-        const QRegularExpressionMatch Match = Line.match(Trimmed.toString());
-        if (!Match.hasMatch())
+        const std::optional<PaletteLine> Line = ParsePaletteLine(Trimmed);
+        if (!Line)
             return std::nullopt;
 
         bool Known = false;
-        const int Role = Roles.keyToValue(Match.captured(2).toLatin1().constData(), &Known);
+        const int Role = Roles.keyToValue(Line->Role.toLatin1().constData(), &Known);
         if (!Known || Role < 0 || Role >= QPalette::NColorRoles || Role == QPalette::NoRole)
             return std::nullopt;
-
-        // The pattern admits only these three names, so the index is always found.
-        static const QStringList GroupNames{QStringLiteral("Active"), QStringLiteral("Inactive"),
-                                            QStringLiteral("Disabled")};
-        const QString Group = Match.captured(1);
-        const std::size_t Index = Group.isEmpty() ? 0 : std::size_t(GroupNames.indexOf(Group)) + 1;
-        const QColor Colour = QColor::fromString(Match.capturedView(3));
-        if (!Set[Index].emplace(QPalette::ColorRole(Role), Colour).second)
+        if (!Set[Line->Group].emplace(QPalette::ColorRole(Role), Line->Colour).second)
             return std::nullopt;
     }
 
