@@ -1,6 +1,7 @@
 #include "platform/StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -261,4 +263,25 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event)
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selectionModel()->hasSelection());
     menu.exec(event->globalPos());
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    // The view names its current cell to assistive technology while it takes the focus, before the window
+    // names the view itself, so screen readers drop the cell and never say where the user is; once the
+    // focus has settled, the cell is named again.
+    QTimer::singleShot(0, this, &StringGrid::tellCurrentCell);
+}
+
+void StringGrid::tellCurrentCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(this)->tableInterface();
+    if (QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
