@@ -26,7 +26,9 @@ QString EditAccessible::text(QAccessible::Text AText) const
 QAccessible::State EditAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    state.editable = !edit()->isReadOnly();
+    // A disabled field takes no typing either: Orca then calls it read only, having no word for a
+    // disabled field.
+    state.editable = edit()->isEnabled() && !edit()->isReadOnly();
     state.readOnly = edit()->isReadOnly();
     state.selectableText = true;
     return state;

@@ -1,6 +1,7 @@
 #include "platform/StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -59,14 +61,19 @@ public:
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         // The first column names the row: a screen reader going down it hears "Year 3", not "3".
-        if (role == Qt::AccessibleTextRole && index.column() == 0 && !m_captions.isEmpty())
-            return m_captions.first() + u' ' + cell(0, index.row() + 1);
+        if (role == Qt::AccessibleTextRole && index.column() == 0)
+            return rowName(index.row());
+        // Screen readers name a cell's column only when the column changes and its row only when the row
+        // does, and read a whole row on entering it; moving along a row, the figure says its year itself.
+        if (role == Qt::AccessibleDescriptionRole && index.column() > 0)
+            return rowName(index.row());
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal)
-            return {};
+        // The hidden row header names each row for screen readers, as the first column does on screen.
+        if (orientation == Qt::Vertical)
+            return role == Qt::AccessibleTextRole ? rowName(section) : QVariant();
         if (role == Qt::DisplayRole)
             return cell(section, 0);
         // The captions are painted, not stored in row 0; screen readers get them as the header's text.
@@ -79,6 +86,13 @@ public:
     {
         m_captions = captions;
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    }
+    // A data row as a listener hears it named: "Year 3".
+    QVariant rowName(int row) const
+    {
+        if (m_captions.isEmpty())
+            return {};
+        return m_captions.first() + u' ' + cell(0, row + 1);
     }
 
 private:
@@ -249,4 +263,25 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event)
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selectionModel()->hasSelection());
     menu.exec(event->globalPos());
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    // The view names its current cell to assistive technology while it takes the focus, before the window
+    // names the view itself, so screen readers drop the cell and never say where the user is; once the
+    // focus has settled, the cell is named again.
+    QTimer::singleShot(0, this, &StringGrid::tellCurrentCell);
+}
+
+void StringGrid::tellCurrentCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(this)->tableInterface();
+    if (QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }

@@ -47,7 +47,10 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void tellCurrentCell();
+
     StringGridModel* m_model;
 };

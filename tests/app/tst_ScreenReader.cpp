@@ -46,6 +46,7 @@ QStringList States(QAccessibleInterface* AControl)
     for (auto [on, name] : {std::pair{bool(state.active), "active"},
                             {bool(state.checked), "checked"},
                             {bool(state.disabled), "disabled"},
+                            {bool(state.editable), "editable"},
                             {bool(state.focused), "focused"}})
         if (on)
             states.append(QLatin1String(name));
@@ -68,7 +69,7 @@ void TestScreenReader::controlsRead_data()
         << "pTop" << QAccessible::Pane << QStringList{none, none, none} << QStringList{};
     QTest::newRow("field with its whole text")
         << "TIntDep" << QAccessible::EditableText
-        << QStringList{"Initial deposit", "$1,000", "Initial deposit:"} << QStringList{"focused"};
+        << QStringList{"Initial deposit", "$1,000", "Initial deposit:"} << QStringList{"editable", "focused"};
     QTest::newRow("list with its choice")
         << "CcompFreq" << QAccessible::ComboBox << QStringList{"Annually", "Annually", "Compound frequency:"}
         << QStringList{};

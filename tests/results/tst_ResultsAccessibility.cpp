@@ -102,6 +102,12 @@ void TestResultsAccessibility::headerCaptionsRead()
         QVERIFY(header && header->role() == QAccessible::ColumnHeader);
         QCOMPARE(header->text(QAccessible::Name), captions[col]);
         QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
+        // Its row is named by the row header and, for a figure, by its description too.
+        QAccessibleInterface* rowHeader = cell->tableCellInterface()->rowHeaderCells().value(0);
+        QVERIFY(rowHeader && rowHeader->role() == QAccessible::RowHeader);
+        QCOMPARE(rowHeader->text(QAccessible::Name), QStringLiteral("Year 3"));
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(rowHeader));
+        QCOMPARE(cell->text(QAccessible::Description), col == 0 ? QString() : QStringLiteral("Year 3"));
         // The header paints its captions itself: the view must not draw them a second time.
         QVERIFY(d.grid(qPrintable(grid))->model()->headerData(col, Qt::Horizontal).toString().isEmpty());
     }
