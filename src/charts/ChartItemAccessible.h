@@ -26,7 +26,9 @@ public:
     QString text(QAccessible::Text AText) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    // A drawn part of the picture, not a text: screen readers that split texts into words step over a
+    // graphic as one item, so a year or a slice is heard whole.
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override;
 
 private:

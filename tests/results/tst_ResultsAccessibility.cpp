@@ -144,6 +144,7 @@ void TestResultsAccessibility::barChildPerYear()
             expected += QStringLiteral("; %1: ").arg(d.text("lStats2")) + Figures(d.row("StrGridAlt", year));
         QAccessibleInterface* child = chart->child(year - 1);
         QCOMPARE(child->text(QAccessible::Name), expected);
+        QCOMPARE(child->role(), QAccessible::Graphic); // one review item, not a run of words
         QCOMPARE(chart->indexOfChild(child), year - 1);
         QCOMPARE(chart->childAt(child->rect().center().x(), child->rect().center().y()), child);
     }
