@@ -1,5 +1,7 @@
 #include "WindowDriver.h"
 
+#include "platform/FocusTextFilter.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QStatusBar>
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void controlsRead_data();
     void controlsRead();
     void totalsAnnouncedOnceAfterBurst();
+    void textEventsHeldWhileFocusMoves_data();
+    void textEventsHeldWhileFocusMoves();
 };
 
 namespace {
@@ -137,6 +141,37 @@ void TestScreenReader::totalsAnnouncedOnceAfterBurst()
              (QStringList{"", "", "", "", "Total savings " + d.text("lTotal1val"),
                           "Your strategy (no inflation), " + total + d.text("lTotal1val") +
                               "; Alternative strategy (no inflation), " + total + d.text("lTotal2val")}));
+}
+
+void TestScreenReader::textEventsHeldWhileFocusMoves_data()
+{
+    QTest::addColumn<QString>("event");              // from the initial deposit field
+    QTest::addColumn<QStringList>("announcedFocus"); // the control last announced ("": none yet), the focus
+    QTest::addColumn<bool>("passes");
+
+    QTest::newRow("selecting in the announced field")
+        << "selection" << QStringList{"TIntDep", "TIntDep"} << true;
+    QTest::newRow("selected on Tab, not yet announced")
+        << "selection" << QStringList{"TRegDep", "TIntDep"} << false;
+    QTest::newRow("left: selection cleared") << "selection" << QStringList{"TIntDep", "TRegDep"} << false;
+    QTest::newRow("left: text rewritten") << "update" << QStringList{"TIntDep", "TRegDep"} << false;
+    QTest::newRow("typing before any focus is told") << "update" << QStringList{"", "TIntDep"} << true;
+}
+
+void TestScreenReader::textEventsHeldWhileFocusMoves()
+{
+    QFETCH(QString, event);
+    QFETCH(QStringList, announcedFocus);
+    QFETCH(bool, passes);
+    WindowDriver d;
+    auto* field = d.control<QWidget>("TIntDep");
+    QAccessibleTextSelectionEvent selection(field, 0, 4);
+    QAccessibleTextUpdateEvent update(field, 0, QStringLiteral("$1,000"), QStringLiteral("$1,000"));
+    const QAccessibleEvent& sent = event == u"selection" ? static_cast<QAccessibleEvent&>(selection) : update;
+    QWidget* announced =
+        announcedFocus[0].isEmpty() ? nullptr : d.control<QWidget>(qPrintable(announcedFocus[0]));
+    QCOMPARE(PassesFocusTextFilter(sent, announced, d.control<QWidget>(qPrintable(announcedFocus[1]))),
+             passes);
 }
 
 QTEST_MAIN(TestScreenReader)
