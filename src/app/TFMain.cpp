@@ -7,7 +7,7 @@
 #include "platform/ComboAccessible.h"
 #include "platform/EditAccessible.h"
 #include "platform/FigureAccessible.h"
-#include "platform/FocusTextFilter.h"
+#include "platform/ScreenReaderEvents.h"
 #include "platform/FormAccessible.h"
 #include "platform/FormSetup.h"
 #include "platform/LinkAccessible.h"
@@ -50,7 +50,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
                          &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
                          &FigureAccessible::create, &AlertAccessible::create})
         QAccessible::installFactory(factory);
-    InstallFocusTextFilter();
+    InstallScreenReaderEvents();
     setFont(FormFont(FormTextHeight));
     setupUi(this);
     FinishForm(this);

@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
 
-#include "platform/FocusTextFilter.h"
+#include "platform/ScreenReaderEvents.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +19,8 @@ private Q_SLOTS:
     void totalsAnnouncedOnceAfterBurst();
     void textEventsHeldWhileFocusMoves_data();
     void textEventsHeldWhileFocusMoves();
+    void rewrittenTextToldAsItsChange_data();
+    void rewrittenTextToldAsItsChange();
 };
 
 namespace {
@@ -172,6 +174,29 @@ void TestScreenReader::textEventsHeldWhileFocusMoves()
         announcedFocus[0].isEmpty() ? nullptr : d.control<QWidget>(qPrintable(announcedFocus[0]));
     QCOMPARE(PassesFocusTextFilter(sent, announced, d.control<QWidget>(qPrintable(announcedFocus[1]))),
              passes);
+}
+
+void TestScreenReader::rewrittenTextToldAsItsChange_data()
+{
+    QTest::addColumn<QStringList>("beforeAfter");
+    QTest::addColumn<QStringList>("told"); // where, removed, inserted
+
+    QTest::newRow("Backspace") << QStringList{"25", "2"} << QStringList{"1", "5", ""};
+    QTest::newRow("digit typed, separator kept")
+        << QStringList{"$1,000", "$10,000"} << QStringList{"2", "", "0"};
+    QTest::newRow("separator gone with a digit")
+        << QStringList{"$1,000", "$100"} << QStringList{"2", ",0", ""};
+    QTest::newRow("repeated digit") << QStringList{"100", "1000"} << QStringList{"3", "", "0"};
+    QTest::newRow("all replaced") << QStringList{"$75", "12"} << QStringList{"0", "$75", "12"};
+    QTest::newRow("set to what it was") << QStringList{"5.00", "5.00"} << QStringList{"4", "", ""};
+}
+
+void TestScreenReader::rewrittenTextToldAsItsChange()
+{
+    QFETCH(QStringList, beforeAfter);
+    QFETCH(QStringList, told);
+    const TTextChange change = NarrowTextChange({0, beforeAfter[0], beforeAfter[1]});
+    QCOMPARE((QStringList{QString::number(change.Position), change.Removed, change.Inserted}), told);
 }
 
 QTEST_MAIN(TestScreenReader)
