@@ -1,5 +1,6 @@
 #include "platform/AlertAccessible.h"
 
+#include "platform/AnnouncementAccessible.h"
 #include "platform/BalloonNotice.h"
 
 AlertAccessible::AlertAccessible(QWidget* ANotice) : QAccessibleWidget(ANotice, QAccessible::AlertMessage) {}
@@ -17,6 +18,9 @@ void AlertAccessible::announceShown(QWidget* ANotice)
         QAccessibleEvent event(ANotice, type);
         QAccessible::updateAccessibility(&event);
     }
+    // Orca speaks an alert only when it takes the focus, which the notice never does.
+    AnnouncementAccessible::announceFrom(
+        ANotice, QAccessible::queryAccessibleInterface(ANotice)->text(QAccessible::Name));
 }
 
 QString AlertAccessible::text(QAccessible::Text AText) const

@@ -3,6 +3,8 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
+class QWidget;
+
 class QStatusBar;
 
 // A status message that is heard, not shown: a notification in the window's status bar whose name is the
@@ -13,8 +15,12 @@ class AnnouncementAccessible : public QAccessibleInterface
 public:
     explicit AnnouncementAccessible(QStatusBar* ABar);
 
-    // Tells assistive technology AText through ABar's announcement (StatusAccessible).
+    // Tells assistive technology AText through ABar's announcement (StatusAccessible). Messages of one
+    // user action are told together, in order: a screen reader reads the message only once the action is
+    // over, when a second message would have replaced the first.
     static void announce(QStatusBar* ABar, const QString& AText);
+    // The same, through the status bar of the window AControl stands in or pops up from.
+    static void announceFrom(QWidget* AControl, const QString& AText);
 
     bool isValid() const override { return !m_bar.isNull(); }
     QObject* object() const override { return nullptr; }
@@ -33,4 +39,5 @@ public:
 private:
     QPointer<QStatusBar> m_bar;
     QString m_message;
+    bool m_joining = false;
 };

@@ -25,4 +25,6 @@ private:
 
     // The item chosen when the user began to pick: the popup opened, a key or the wheel turned.
     int m_indexBeforePick = -1;
+    // A key or the wheel is picking with the list closed, where nothing shows the choice but the list.
+    bool m_pickingClosed = false;
 };
