@@ -21,7 +21,7 @@ void InstallScreenReaderEvents();
 // last (none yet: everything goes on) and AFocus the control holding the keyboard focus now.
 bool PassesFocusTextFilter(const QAccessibleEvent& AEvent, const QObject* AAnnounced, const QWidget* AFocus);
 
-// The part of a text that changed when ARemoved at APosition became AInserted.
+// The part that changed when AChange.Removed, at AChange.Position, became AChange.Inserted.
 struct TTextChange
 {
     int Position = 0;
