@@ -3,9 +3,8 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
-class QWidget;
-
 class QStatusBar;
+class QWidget;
 
 // A status message that is heard, not shown: a notification in the window's status bar whose name is the
 // last message. Orca speaks a notification when it shows, after whatever it is saying (politely), and
