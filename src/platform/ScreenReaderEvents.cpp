@@ -19,19 +19,21 @@ void Send(QAccessibleEvent* AEvent)
     QAccessible::installUpdateHandler(&FilterEvent);
 }
 
-void SendTextUpdate(const QAccessibleTextUpdateEvent& AEvent)
+void SendTextUpdate(QAccessibleTextUpdateEvent* AEvent)
 {
+    QAccessibleInterface* field = AEvent->accessibleInterface();
+    if (!field)
+        return Send(AEvent);
     const TTextChange change =
-        NarrowTextChange({AEvent.changePosition(), AEvent.textRemoved(), AEvent.textInserted()});
-    QAccessibleInterface* field = AEvent.accessibleInterface();
+        NarrowTextChange({AEvent->changePosition(), AEvent->textRemoved(), AEvent->textInserted()});
     if (!change.Removed.isEmpty()) {
         QAccessibleTextRemoveEvent removed(field, change.Position, change.Removed);
-        removed.setCursorPosition(AEvent.cursorPosition());
+        removed.setCursorPosition(AEvent->cursorPosition());
         Send(&removed);
     }
     if (!change.Inserted.isEmpty()) {
         QAccessibleTextInsertEvent inserted(field, change.Position, change.Inserted);
-        inserted.setCursorPosition(AEvent.cursorPosition());
+        inserted.setCursorPosition(AEvent->cursorPosition());
         Send(&inserted);
     }
 }
@@ -55,7 +57,7 @@ void FilterEvent(QAccessibleEvent* AEvent)
     if (!PassesFocusTextFilter(*AEvent, AnnouncedFocus, QApplication::focusWidget()))
         return;
     if (AEvent->type() == QAccessible::TextUpdated)
-        SendTextUpdate(*static_cast<QAccessibleTextUpdateEvent*>(AEvent));
+        SendTextUpdate(static_cast<QAccessibleTextUpdateEvent*>(AEvent));
     else if (AEvent->type() == QAccessible::TableModelChanged)
         SendTableChange(AEvent);
     else
