@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FormatSettings.h"
+#include "numbers/FormatSettings.h"
 
 #include <clocale>
 #include <string>

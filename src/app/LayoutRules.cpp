@@ -1,6 +1,6 @@
 #include "app/LayoutRules.h"
 
-#include "platform/Rounding.h"
+#include "numbers/Rounding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "calc/Accumulation.h"
 
-#include "platform/Rounding.h"
+#include "numbers/Rounding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "calc/FrequencyCodes.h"
 
-#include "platform/TextFunctions.h"
+#include "numbers/TextFunctions.h"
 
 #include <array>
 

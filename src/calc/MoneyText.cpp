@@ -1,8 +1,8 @@
 #include "calc/MoneyText.h"
 
-#include "platform/FormatSettings.h"
-#include "platform/TextFunctions.h"
-#include "platform/TextToNumber.h"
+#include "numbers/FormatSettings.h"
+#include "numbers/TextFunctions.h"
+#include "numbers/TextToNumber.h"
 
 std::int64_t ParseMoneyText(const QString& AText, std::int64_t ADefault)
 {

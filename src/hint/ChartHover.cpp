@@ -4,7 +4,7 @@
 #include "charts/ChartWidget.h"
 #include "hint/HoverRules.h"
 #include "hint/TFHint.h"
-#include "platform/Rounding.h"
+#include "numbers/Rounding.h"
 
 #include <QCursor>
 

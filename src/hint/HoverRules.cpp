@@ -1,6 +1,6 @@
 #include "hint/HoverRules.h"
 
-#include "platform/Rounding.h"
+#include "numbers/Rounding.h"
 
 #include <algorithm>
 

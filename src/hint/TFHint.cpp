@@ -1,7 +1,7 @@
 #include "hint/TFHint.h"
 
 #include "hint/HoverRules.h"
-#include "platform/FloatText.h"
+#include "numbers/FloatText.h"
 #include "platform/FormSetup.h"
 #include "platform/ToolTipMover.h"
 

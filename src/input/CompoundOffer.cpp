@@ -1,7 +1,7 @@
 #include "input/CompoundOffer.h"
 
 #include "calc/FrequencyCodes.h"
-#include "platform/TextFunctions.h"
+#include "numbers/TextFunctions.h"
 
 #include <algorithm>
 

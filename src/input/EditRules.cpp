@@ -1,9 +1,9 @@
 #include "input/EditRules.h"
 
 #include "calc/MoneyText.h"
-#include "platform/FloatText.h"
-#include "platform/FormatSettings.h"
-#include "platform/TextToNumber.h"
+#include "numbers/FloatText.h"
+#include "numbers/FormatSettings.h"
+#include "numbers/TextToNumber.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "platform/SpinEdit.h"
 
-#include "platform/TextToNumber.h"
+#include "numbers/TextToNumber.h"
 
 #include <QLineEdit>
 #include <QStyle>

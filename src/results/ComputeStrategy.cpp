@@ -4,9 +4,9 @@
 #include "calc/FrequencyCodes.h"
 #include "charts/BarSeries.h"
 #include "charts/PieSeries.h"
-#include "platform/FloatText.h"
+#include "numbers/FloatText.h"
+#include "numbers/TextToNumber.h"
 #include "platform/StringGrid.h"
-#include "platform/TextToNumber.h"
 
 namespace {
 

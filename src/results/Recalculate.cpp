@@ -2,8 +2,8 @@
 
 #include "calc/MoneyText.h"
 #include "charts/BarSeries.h"
-#include "platform/FloatText.h"
-#include "platform/TextToNumber.h"
+#include "numbers/FloatText.h"
+#include "numbers/TextToNumber.h"
 #include "results/StrategyTitles.h"
 
 #include <QCoreApplication>

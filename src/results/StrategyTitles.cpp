@@ -1,6 +1,6 @@
 #include "results/StrategyTitles.h"
 
-#include "platform/TextToNumber.h"
+#include "numbers/TextToNumber.h"
 
 bool InflationShown(bool AInflationChecked, const QString& AInflationText)
 {

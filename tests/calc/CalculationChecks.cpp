@@ -2,7 +2,7 @@
 // built for (under an emulator when cross-compiled) and with the software extended type forced on x86.
 // Prints what it checked and exits non-zero on any failure.
 #include "calc/WorkedExamples.h"
-#include "platform/DecimalToExtended.h"
+#include "numbers/DecimalToExtended.h"
 
 #include <cstdio>
 #include <random>

@@ -2,7 +2,7 @@
 
 #include "calc/MoneyText.h"
 #include "input/EditRules.h"
-#include "platform/TextToNumber.h"
+#include "numbers/TextToNumber.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "platform/Rounding.h"
+#include "numbers/Rounding.h"
 
 #include <QRegularExpression>
 #include <QTest>

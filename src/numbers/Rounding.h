@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Extended.h"
+#include "numbers/Extended.h"
 
 // Rounds AValue to a multiple of 10^ADigit (ADigit 0: whole units), an exact half going to the even
 // neighbour. Works in extended precision and never converts to an integer type, so huge, infinite and NaN

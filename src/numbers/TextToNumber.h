@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Extended.h"
+#include "numbers/Extended.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/TextFunctions.h"
+#include "numbers/TextFunctions.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoftExtended.h"
+#include "numbers/SoftExtended.h"
 
 // ABase raised to AExponent: the nearest extended value, except where the exact power lies within some
 // 2^-40 of a unit of a halfway point, and even then one of its two neighbours (faithful rounding); exact

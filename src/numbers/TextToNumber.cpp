@@ -1,7 +1,7 @@
-#include "platform/TextToNumber.h"
+#include "numbers/TextToNumber.h"
 
-#include "platform/DecimalToExtended.h"
-#include "platform/FormatSettings.h"
+#include "numbers/DecimalToExtended.h"
+#include "numbers/FormatSettings.h"
 
 #include <algorithm>
 #include <string>

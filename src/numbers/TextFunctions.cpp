@@ -1,4 +1,4 @@
-#include "platform/TextFunctions.h"
+#include "numbers/TextFunctions.h"
 
 int CompareText(const QString& A, const QString& B)
 {

@@ -1,4 +1,4 @@
-#include "platform/SoftPower.h"
+#include "numbers/SoftPower.h"
 
 #include <QTest>
 

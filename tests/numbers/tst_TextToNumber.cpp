@@ -1,6 +1,6 @@
-#include "platform/FormatSettings.h"
 #include "SettingsGuards.h"
-#include "platform/TextToNumber.h"
+#include "numbers/FormatSettings.h"
+#include "numbers/TextToNumber.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

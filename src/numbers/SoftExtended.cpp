@@ -1,4 +1,4 @@
-#include "platform/SoftExtended.h"
+#include "numbers/SoftExtended.h"
 
 #include <cmath>
 #include <limits>

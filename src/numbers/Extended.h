@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/SoftExtended.h"
-#include "platform/SoftPower.h"
+#include "numbers/SoftExtended.h"
+#include "numbers/SoftPower.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/Extended.h"
+#include "numbers/Extended.h"
 
 #include <QTest>
 

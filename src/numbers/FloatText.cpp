@@ -1,6 +1,6 @@
-#include "platform/FloatText.h"
+#include "numbers/FloatText.h"
 
-#include "platform/FormatSettings.h"
+#include "numbers/FormatSettings.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "platform/FloatText.h"
-#include "platform/FormatSettings.h"
 #include "SettingsGuards.h"
+#include "numbers/FloatText.h"
+#include "numbers/FormatSettings.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "platform/FormatSettings.h"
+#include "numbers/FormatSettings.h"
 
 #include <QRegularExpression>
 #include <QTest>

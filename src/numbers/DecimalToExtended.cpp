@@ -1,4 +1,4 @@
-#include "platform/DecimalToExtended.h"
+#include "numbers/DecimalToExtended.h"
 
 #include <algorithm>
 #include <bit>

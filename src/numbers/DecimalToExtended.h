@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SoftExtended.h"
+#include "numbers/SoftExtended.h"
 
 #include <string_view>
 
