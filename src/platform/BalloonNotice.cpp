@@ -1,6 +1,6 @@
 #include "platform/BalloonNotice.h"
 
-#include "platform/AlertAccessible.h"
+#include "access/AlertAccessible.h"
 #include "platform/ToolTipMover.h"
 
 #include <QApplication>

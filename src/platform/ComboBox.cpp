@@ -1,6 +1,6 @@
 #include "platform/ComboBox.h"
 
-#include "platform/AnnouncementAccessible.h"
+#include "access/AnnouncementAccessible.h"
 
 #include <QScopedValueRollback>
 

@@ -1,8 +1,8 @@
 #include "app/TFMain.h"
 
+#include "access/AnnouncementAccessible.h"
 #include "charts/ChartAccessible.h"
 #include "charts/ChartWidget.h"
-#include "platform/AnnouncementAccessible.h"
 #include "platform/FigureLabel.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
 
-#include "platform/ScreenReaderEvents.h"
+#include "access/ScreenReaderEvents.h"
 
 #include <QAccessible>
 #include <QApplication>

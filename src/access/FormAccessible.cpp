@@ -1,4 +1,4 @@
-#include "platform/FormAccessible.h"
+#include "access/FormAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "platform/AlertAccessible.h"
+#include "access/AlertAccessible.h"
 
-#include "platform/AnnouncementAccessible.h"
+#include "access/AnnouncementAccessible.h"
 #include "platform/BalloonNotice.h"
 
 AlertAccessible::AlertAccessible(QWidget* ANotice) : QAccessibleWidget(ANotice, QAccessible::AlertMessage) {}

@@ -1,4 +1,4 @@
-#include "platform/TextAccessible.h"
+#include "access/TextAccessible.h"
 
 #include <QFontMetrics>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/ScreenReaderEvents.h"
+#include "access/ScreenReaderEvents.h"
 
 #include <QAccessible>
 #include <QApplication>

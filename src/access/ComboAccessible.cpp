@@ -1,4 +1,4 @@
-#include "platform/ComboAccessible.h"
+#include "access/ComboAccessible.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "platform/AnnouncementAccessible.h"
+#include "access/AnnouncementAccessible.h"
 
-#include "platform/StatusAccessible.h"
+#include "access/StatusAccessible.h"
 
 #include <QStatusBar>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TextAccessible.h"
+#include "access/TextAccessible.h"
 
 class QComboBox;
 

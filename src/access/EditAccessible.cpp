@@ -1,4 +1,4 @@
-#include "platform/EditAccessible.h"
+#include "access/EditAccessible.h"
 
 #include "platform/Edit.h"
 

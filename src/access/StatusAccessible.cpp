@@ -1,6 +1,6 @@
-#include "platform/StatusAccessible.h"
+#include "access/StatusAccessible.h"
 
-#include "platform/AnnouncementAccessible.h"
+#include "access/AnnouncementAccessible.h"
 
 #include <QStatusBar>
 

@@ -1,4 +1,4 @@
-#include "platform/FigureAccessible.h"
+#include "access/FigureAccessible.h"
 
 #include "platform/FigureLabel.h"
 

@@ -1,4 +1,4 @@
-#include "platform/LinkAccessible.h"
+#include "access/LinkAccessible.h"
 
 #include "platform/WebLink.h"
 
