@@ -4,8 +4,8 @@
 #include "charts/BarSeries.h"
 #include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
+#include "controls/StringGrid.h"
 #include "hint/TFHint.h"
-#include "platform/StringGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

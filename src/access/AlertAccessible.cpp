@@ -1,7 +1,7 @@
 #include "access/AlertAccessible.h"
 
 #include "access/AnnouncementAccessible.h"
-#include "platform/BalloonNotice.h"
+#include "controls/BalloonNotice.h"
 
 AlertAccessible::AlertAccessible(QWidget* ANotice) : QAccessibleWidget(ANotice, QAccessible::AlertMessage) {}
 

@@ -1,6 +1,6 @@
 #include "access/EditAccessible.h"
 
-#include "platform/Edit.h"
+#include "controls/Edit.h"
 
 #include <QFontMetrics>
 

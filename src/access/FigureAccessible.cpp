@@ -1,6 +1,6 @@
 #include "access/FigureAccessible.h"
 
-#include "platform/FigureLabel.h"
+#include "controls/FigureLabel.h"
 
 FigureAccessible::FigureAccessible(QWidget* ALabel) : QAccessibleWidget(ALabel, QAccessible::StaticText) {}
 

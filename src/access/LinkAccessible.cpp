@@ -1,6 +1,6 @@
 #include "access/LinkAccessible.h"
 
-#include "platform/WebLink.h"
+#include "controls/WebLink.h"
 
 #include <QTextDocumentFragment>
 

@@ -10,9 +10,9 @@
 #include "access/StatusAccessible.h"
 #include "app/LayoutRules.h"
 #include "charts/ChartAccessible.h"
-#include "platform/BalloonNotice.h"
-#include "platform/FormSetup.h"
-#include "platform/StringGrid.h"
+#include "controls/BalloonNotice.h"
+#include "controls/FormSetup.h"
+#include "controls/StringGrid.h"
 
 #include <QImageReader>
 #include <QScreen>

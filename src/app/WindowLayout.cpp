@@ -2,10 +2,10 @@
 
 #include "app/LayoutRules.h"
 #include "charts/BarSeries.h"
+#include "controls/AlignLayout.h"
+#include "controls/BalloonNotice.h"
 #include "numbers/FormatSettings.h"
 #include "numbers/Rounding.h"
-#include "platform/AlignLayout.h"
-#include "platform/BalloonNotice.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #include "hint/TFHint.h"
 
+#include "controls/FormSetup.h"
+#include "controls/ToolTipMover.h"
 #include "hint/HoverRules.h"
 #include "numbers/FloatText.h"
-#include "platform/FormSetup.h"
-#include "platform/ToolTipMover.h"
 
 TFHint* FHint = nullptr;
 

@@ -1,9 +1,9 @@
 #include "app/TFMain.h"
 
 #include "calc/FrequencyCodes.h"
+#include "controls/BalloonNotice.h"
+#include "controls/ControlProperties.h"
 #include "input/CompoundOffer.h"
-#include "platform/BalloonNotice.h"
-#include "platform/ControlProperties.h"
 
 #include <QCoreApplication>
 #include <QVariant>

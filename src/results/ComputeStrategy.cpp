@@ -4,9 +4,9 @@
 #include "calc/FrequencyCodes.h"
 #include "charts/BarSeries.h"
 #include "charts/PieSeries.h"
+#include "controls/StringGrid.h"
 #include "numbers/FloatText.h"
 #include "numbers/TextToNumber.h"
-#include "platform/StringGrid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "access/AnnouncementAccessible.h"
 #include "charts/ChartAccessible.h"
 #include "charts/ChartWidget.h"
-#include "platform/FigureLabel.h"
+#include "controls/FigureLabel.h"
 
 #include <QAccessible>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "app/TFMain.h"
 
-#include "platform/StringGrid.h"
+#include "controls/StringGrid.h"
 #include "results/TableHeader.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
 
-#include "platform/BalloonNotice.h"
-#include "platform/GridPanel.h"
+#include "controls/BalloonNotice.h"
+#include "controls/GridPanel.h"
 
 #include <QAccessible>
 #include <QCheckBox>

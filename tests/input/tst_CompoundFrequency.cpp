@@ -1,6 +1,6 @@
 #include "WindowDriver.h"
 
-#include "platform/ComboBox.h"
+#include "controls/ComboBox.h"
 
 // Reading the compounding codes from the lists' texts, as the frequency handlers will after a pick.
 class TestCompoundFrequency : public QObject

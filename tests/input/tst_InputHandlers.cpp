@@ -1,7 +1,7 @@
 #include "MarkedText.h"
 #include "WindowDriver.h"
 
-#include "platform/BalloonNotice.h"
+#include "controls/BalloonNotice.h"
 
 #include <QClipboard>
 #include <QMenu>

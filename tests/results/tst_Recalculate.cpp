@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
 
-#include "platform/ComboBox.h"
-#include "platform/SpinEdit.h"
+#include "controls/ComboBox.h"
+#include "controls/SpinEdit.h"
 
 #include <QCheckBox>
 #include <QSlider>

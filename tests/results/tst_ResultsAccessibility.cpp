@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
 
-#include "platform/BalloonNotice.h"
-#include "platform/SpinEdit.h"
+#include "controls/BalloonNotice.h"
+#include "controls/SpinEdit.h"
 
 #include <QAccessible>
 #include <QSlider>

@@ -1,4 +1,4 @@
-#include "platform/StringGrid.h"
+#include "controls/StringGrid.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "platform/GridPanel.h"
+#include "controls/GridPanel.h"
 
-#include "platform/ControlProperties.h"
+#include "controls/ControlProperties.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/ComboBox.h"
+#include "controls/ComboBox.h"
 
 #include "access/AnnouncementAccessible.h"
 

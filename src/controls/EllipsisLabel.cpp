@@ -1,4 +1,4 @@
-#include "platform/EllipsisLabel.h"
+#include "controls/EllipsisLabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "platform/BalloonNotice.h"
+#include "controls/BalloonNotice.h"
 
 #include <QPointer>
 #include <QRegularExpression>

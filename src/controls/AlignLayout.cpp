@@ -1,6 +1,6 @@
-#include "platform/AlignLayout.h"
+#include "controls/AlignLayout.h"
 
-#include "platform/GridPanel.h"
+#include "controls/GridPanel.h"
 
 #include <QWidget>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/GridPanel.h"
+#include "controls/GridPanel.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "platform/FormSetup.h"
+#include "controls/FormSetup.h"
 
-#include "platform/AlignLayout.h"
-#include "platform/ControlProperties.h"
+#include "controls/AlignLayout.h"
+#include "controls/ControlProperties.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ControlProperties.h"
+#include "controls/ControlProperties.h"
 
 #include <QLayout>
 #include <QVector>

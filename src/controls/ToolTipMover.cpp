@@ -1,4 +1,4 @@
-#include "platform/ToolTipMover.h"
+#include "controls/ToolTipMover.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/SpinEdit.h"
+#include "controls/SpinEdit.h"
 
 #include "numbers/TextToNumber.h"
 

@@ -1,4 +1,4 @@
-#include "platform/WebLink.h"
+#include "controls/WebLink.h"
 
 #include <QFocusEvent>
 

@@ -1,4 +1,4 @@
-#include "platform/FigureLabel.h"
+#include "controls/FigureLabel.h"
 
 #include <QAccessible>
 

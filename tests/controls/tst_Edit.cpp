@@ -1,4 +1,4 @@
-#include "platform/Edit.h"
+#include "controls/Edit.h"
 
 #include <QInputMethodEvent>
 #include <QRegularExpression>

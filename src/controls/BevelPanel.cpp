@@ -1,4 +1,4 @@
-#include "platform/BevelPanel.h"
+#include "controls/BevelPanel.h"
 
 #include <QPainter>
 

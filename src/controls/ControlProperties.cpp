@@ -1,4 +1,4 @@
-#include "platform/ControlProperties.h"
+#include "controls/ControlProperties.h"
 
 #include <QStringList>
 #include <QVariant>

@@ -1,7 +1,7 @@
-#include "platform/BalloonNotice.h"
+#include "controls/BalloonNotice.h"
 
 #include "access/AlertAccessible.h"
-#include "platform/ToolTipMover.h"
+#include "controls/ToolTipMover.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "platform/AlignLayout.h"
+#include "controls/AlignLayout.h"
 
 #include <QLabel>
 #include <QRegularExpression>

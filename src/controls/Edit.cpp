@@ -1,4 +1,4 @@
-#include "platform/Edit.h"
+#include "controls/Edit.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
