@@ -1,4 +1,4 @@
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/CyanDuskColours.h"
+#include "app/style/CyanDuskColours.h"
 
 #include <QStyle>
 

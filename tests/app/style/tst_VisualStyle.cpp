@@ -1,5 +1,5 @@
-#include "app/CyanDuskStyle.h"
-#include "app/VisualStyle.h"
+#include "app/style/CyanDuskStyle.h"
+#include "app/style/VisualStyle.h"
 
 #include <QApplication>
 #include <QCheckBox>

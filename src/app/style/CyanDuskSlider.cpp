@@ -1,6 +1,6 @@
 // The slider: a thin track filled in the highlight colour from the minimum up to a round handle.
-#include "app/CyanDuskColours.h"
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskColours.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QPainter>
 #include <QSlider>

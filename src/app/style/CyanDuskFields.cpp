@@ -1,7 +1,7 @@
 // Entry fields take the cyan wash under the mouse; a read-only field sits between an entry field and the
 // window.
-#include "app/CyanDuskColours.h"
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskColours.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QAbstractSpinBox>
 

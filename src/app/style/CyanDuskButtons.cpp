@@ -1,7 +1,7 @@
 // Push buttons with a rounded face of their own, washed under the mouse and when held down; the default
 // button and keyboard focus show in the edge. Check boxes take the field wash under the mouse.
-#include "app/CyanDuskColours.h"
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskColours.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QPainter>
 #include <QPushButton>

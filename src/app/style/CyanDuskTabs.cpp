@@ -1,7 +1,7 @@
 // Tabs and their page: the current tab marked by a bar in the highlight colour and joined to its page by
 // a 1 px frame, a small gap between tabs. The only metrics the style changes are theirs.
-#include "app/CyanDuskColours.h"
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskColours.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QPainter>
 #include <QTabBar>

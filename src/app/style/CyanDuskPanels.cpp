@@ -1,7 +1,7 @@
 // Flat panels: table headers a shade off the window with a faint grid below them, a status bar set off by
 // a line, dark tool tips with a cyan edge.
-#include "app/CyanDuskColours.h"
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskColours.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "app/VisualStyle.h"
+#include "app/style/VisualStyle.h"
 
-#include "app/CyanDuskStyle.h"
+#include "app/style/CyanDuskStyle.h"
 
 #include <QColor>
 #include <QFile>
