@@ -1,10 +1,13 @@
 // The worked examples and the decimal conversion without Qt, so that they run on every CPU the program is
 // built for (under an emulator when cross-compiled) and with the software extended type forced on x86.
-// Prints what it checked and exits non-zero on any failure.
+// Prints what it checked and exits non-zero on any failure. With --figures N it prints instead the figures
+// of N random strategies, which another CPU's or system's build must print to the letter.
 #include "calc/WorkedExamples.h"
 #include "numbers/DecimalToExtended.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -74,10 +77,68 @@ void CheckDecimals(int ACount)
               "-" + text + "e-" + std::to_string(k));
     }
 }
+// A value's exact bits, after a blank: sign and exponent, then the significand.
+void PrintBits(Extended AValue)
+{
+    const SoftExtended value(AValue);
+    std::printf(" %04x:%016llx", unsigned(value.SignExponent()), static_cast<unsigned long long>(value.Significand()));
+}
+
+// A decimal of two places, as typed: the nearest extended value to AHundredths / 100.
+Extended Hundredths(std::int64_t AHundredths)
+{
+    const std::string digits = Digits(TUInt128(AHundredths < 0 ? -AHundredths : AHundredths));
+    return Extended(NearestToDecimal(AHundredths < 0, digits, static_cast<long long>(digits.size()) - 2));
+}
+
+// One line per strategy: its inputs, then every year's three rounded parts and the final split unrounded.
+void PrintFigures(int ACount)
+{
+    std::mt19937_64 random(20261210);
+    const auto pick = [&random](std::uint64_t AChoices) { return std::int64_t(random() % AChoices); };
+    const std::int64_t periods[] = {1, 4, 12, 52, 365, 3650};
+    const std::int64_t deposits[] = {1, 4, 12, 52, 365};
+    for (int i = 0; i < ACount; ++i) {
+        TStrategyInputs in;
+        in.Rate = Hundredths(pick(3001));
+        in.Inflation = pick(2) ? Hundredths(pick(1201) - 200) : Extended(0);
+        in.DepositsPerYear = deposits[pick(5)];
+        in.Periods = periods[pick(6)];
+        in.SubAnnual = in.Periods != 1;
+        in.Continuous = in.Periods == 3650 && pick(2);
+        in.Years = 1 + int(pick(50));
+        in.StartLater = pick(std::uint64_t(in.Years));
+        in.Initial = pick(1000001);
+        in.Regular = pick(100001);
+        const TStrategyResult result = AccumulateStrategy(in);
+        std::printf("%d rate", i);
+        PrintBits(in.Rate);
+        std::printf(" inflation");
+        PrintBits(in.Inflation);
+        std::printf(" %lld/%lld%s %dy+%lld %lld %lld:", static_cast<long long>(in.DepositsPerYear),
+                    static_cast<long long>(in.Periods), in.Continuous ? "c" : "", in.Years,
+                    static_cast<long long>(in.StartLater), static_cast<long long>(in.Initial),
+                    static_cast<long long>(in.Regular));
+        for (const TYearParts& year : result.Years) {
+            PrintBits(year.Initial);
+            PrintBits(year.Regular);
+            PrintBits(year.Interest);
+        }
+        std::printf(" final");
+        PrintBits(result.Final.Initial);
+        PrintBits(result.Final.Regular);
+        PrintBits(result.Final.Interest);
+        std::printf("\n");
+    }
+}
 } // namespace
 
-int main()
+int main(int argc, char* argv[])
 {
+    if (argc == 3 && std::strcmp(argv[1], "--figures") == 0) {
+        PrintFigures(std::atoi(argv[2]));
+        return 0;
+    }
     CheckWorkedExamples();
     CheckDecimals(20000);
     std::printf("%s extended type: %d checks, %d failures\n",
