@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QVersionNumber>
+#ifndef Q_OS_WIN
 #include <cstring>
 #include <wayland-client.h>
 
@@ -32,13 +33,18 @@ uint32_t OfferedXdgShellVersion()
 }
 
 } // namespace
+#endif
 
 bool ShownToolTipsMove()
 {
+#ifdef Q_OS_WIN
+    return true;
+#else
     static const bool moves =
         !QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
         (QLibraryInfo::version() >= QVersionNumber(6, 8) && OfferedXdgShellVersion() >= 3);
     return moves;
+#endif
 }
 
 ToolTipMover::ToolTipMover(QWidget* AToolTip) : QObject(AToolTip), m_toolTip(AToolTip)
