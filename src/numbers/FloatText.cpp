@@ -20,11 +20,22 @@ struct TDecimal
     int Exponent = 0;
 };
 
-locale_t CLocale()
+// printf's "%.*Le" of AValue into AText. Whatever radix character the locale gives is passed over by the
+// reader, so only the digits matter.
+int PrintExponential(std::string& AText, int APrecision, long double AValue)
 {
+#ifdef _WIN32
+    // MinGW's own printf, which formats all 64 bits of the x87 value (the Windows C runtime's takes long
+    // double for double): named here rather than left to __USE_MINGW_ANSI_STDIO.
+    return __mingw_snprintf(AText.data(), AText.size(), "%.*Le", APrecision, AValue);
+#else
     // Qt switches the process to the user's locale; printf must not pick up its radix character.
     static const locale_t Locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return Locale;
+    const locale_t Previous = uselocale(Locale);
+    const int Length = std::snprintf(AText.data(), AText.size(), "%.*Le", APrecision, AValue);
+    uselocale(Previous);
+    return Length;
+#endif
 }
 
 // The exact decimal expansion of AMagnitude. Every extended value is a dyadic fraction with a finite
@@ -47,9 +58,7 @@ TDecimal ExactDecimal(long double AMagnitude)
         LowestBit >= 0 ? 2 + BinaryExponent * 30103 / 100000 : 22 + -LowestBit * 69898 / 100000;
 
     std::string Text(static_cast<std::size_t>(SignificantDigits) + 64, '\0');
-    const locale_t Previous = uselocale(CLocale());
-    const int Length = std::snprintf(Text.data(), Text.size(), "%.*Le", SignificantDigits - 1, AMagnitude);
-    uselocale(Previous);
+    const int Length = PrintExponential(Text, SignificantDigits - 1, AMagnitude);
     Text.resize(static_cast<std::size_t>(std::clamp(Length, 0, static_cast<int>(Text.size()) - 1)));
 
     // "d.ddde+xx": take the digits up to the exponent, passing over the radix character whatever it is.

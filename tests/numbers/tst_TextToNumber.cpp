@@ -193,10 +193,16 @@ private Q_SLOTS:
         QFETCH(TDecimalTexts, kind);
 
         std::mt19937_64 Random(20240509);
+#ifdef Q_OS_WIN
+        // MinGW's own strtold, in the C runtime's "C" locale, which Qt leaves alone on Windows.
+        const auto CStrtold = [](const char* AText) { return std::strtold(AText, nullptr); };
+#else
         static const locale_t C = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        const auto CStrtold = [](const char* AText) { return strtold_l(AText, nullptr, C); };
+#endif
         for (int I = 0; I < 20000; ++I) {
             const QString Text = DecimalText(kind, Random);
-            const long double Reference = strtold_l(Text.toLatin1().constData(), nullptr, C);
+            const long double Reference = CStrtold(Text.toLatin1().constData());
             const long double Actual = StrToFloatDef(Text, FloatDefault);
             if (Actual != (std::isinf(Reference) ? FloatDefault : Reference))
                 QFAIL(qPrintable(Text + QStringLiteral(": got ") + Describe(Actual)));
