@@ -3,11 +3,13 @@
 ; scripts/package-windows runs makensis on it with VERSION, STAGE (the folder of the files to install),
 ; FILES (the generated lists of them) and OUTFILE defined.
 Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the program does, and wine runs it without the
+; 32-bit half of wine that an x86 installer would need.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 !define NAME "Pelvantor"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
@@ -28,18 +30,12 @@ BrandingText "${NAME} ${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Installed for every user of the machine: the Start-menu entry too.
 Function .onInit
-  ; A 64-bit program: its folder is the 64-bit Program Files, its registry entry in the 64-bit view.
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "${NAME} needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
