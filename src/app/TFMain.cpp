@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "access/AlertAccessible.h"
+#include "access/AnnouncementAccessible.h"
 #include "access/ComboAccessible.h"
 #include "access/EditAccessible.h"
 #include "access/FigureAccessible.h"
@@ -11,6 +12,7 @@
 #include "app/LayoutRules.h"
 #include "charts/ChartAccessible.h"
 #include "controls/BalloonNotice.h"
+#include "controls/ControlAnnouncements.h"
 #include "controls/FormSetup.h"
 #include "controls/StringGrid.h"
 
@@ -50,6 +52,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
                          &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
                          &FigureAccessible::create, &AlertAccessible::create})
         QAccessible::installFactory(factory);
+    ControlAnnouncements() = {&AnnouncementAccessible::announceFrom, &AlertAccessible::announceShown};
     InstallScreenReaderEvents();
     setFont(FormFont(FormTextHeight));
     setupUi(this);
