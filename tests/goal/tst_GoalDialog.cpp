@@ -23,13 +23,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("apply"); // Enter, or else Escape
+        QTest::addColumn<QString>("keyIn"); // the control that has the focus for Enter or Escape
 
         // clang-format off
-        QTest::newRow("regular deposit, monthly") << "Monthly" << "Monthly" << false << "Regular deposit" << "50000" << true;
-        QTest::newRow("interest rate, inflation") << "Annually" << "Quarterly" << true << "Interest rate" << "5000" << true;
-        QTest::newRow("number of years") << "Weekly" << "Weekly" << false << "Number of years" << "4000" << true;
-        QTest::newRow("initial deposit, continuous") << "Annually" << "Continuous" << false << "Initial deposit" << "100000" << true;
-        QTest::newRow("escape changes nothing") << "Annually" << "Annually" << false << "Initial deposit" << "50000" << false;
+        QTest::newRow("regular deposit, monthly") << "Monthly" << "Monthly" << false << "Regular deposit" << "50000" << true << "TTarget";
+        QTest::newRow("interest rate, inflation") << "Annually" << "Quarterly" << true << "Interest rate" << "5000" << true << "CChange";
+        QTest::newRow("number of years") << "Weekly" << "Weekly" << false << "Number of years" << "4000" << true << "seAfter";
+        QTest::newRow("initial deposit, continuous") << "Annually" << "Continuous" << false << "Initial deposit" << "100000" << true << "CChange";
+        QTest::newRow("escape changes nothing") << "Annually" << "Annually" << false << "Initial deposit" << "50000" << false << "TTarget";
         // clang-format on
     }
 
@@ -41,6 +42,7 @@ private Q_SLOTS:
         QFETCH(QString, change);
         QFETCH(QString, target);
         QFETCH(bool, apply);
+        QFETCH(QString, keyIn);
 
         WindowDriver d;
         d.pick("CDefFreq", depositFrequency);
@@ -64,7 +66,7 @@ private Q_SLOTS:
             while (list->currentText() != change && list->currentIndex() < list->count() - 1)
                 QTest::keyClick(list, Qt::Key_Down);
             promised = dialog->Answer();
-            QTest::keyClick(list, apply ? Qt::Key_Return : Qt::Key_Escape);
+            QTest::keyClick(dialog->findChild<QWidget*>(keyIn), apply ? Qt::Key_Return : Qt::Key_Escape);
         });
         QTest::keyClick(&d.window, Qt::Key_G, Qt::ControlModifier);
 
