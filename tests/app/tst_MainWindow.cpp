@@ -30,6 +30,8 @@ private Q_SLOTS:
     void init() { FailOnWarnings(); }
     void startUpState();
     void linkCentredAndOpensAddress();
+    void linksKeepTheFocusWhenTheWindowReturns_data();
+    void linksKeepTheFocusWhenTheWindowReturns();
     void comparisonLayoutOnAndOff_data();
     void comparisonLayoutOnAndOff();
     void narrowWindowHidesTotals();
@@ -107,12 +109,37 @@ void TestMainWindow::linkCentredAndOpensAddress()
     ResizeOuter(d, 1200, 700);
     QVERIFY2(qAbs(link->x() + link->width() / 2 - d.window.width() / 2) <= 1, "the link stays centred");
     QCOMPARE(d.window.height() - link->geometry().bottom(), bottomGap);
+    const QLabel* goal = d.control<QLabel>("LinkGoal");
+    QVERIFY2(goal->geometry().right() < d.window.width() && goal->x() > link->geometry().right(),
+             "the goal link stands at the right end");
 
     LinkCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     Q_EMIT d.control<QLabel>("LinkLabel")->linkActivated(QStringLiteral("https://www.pelvantor.example"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.pelvantor.example"))});
+}
+
+// Focus comes back to a link when the window is the user's again (after a dialog, after another program):
+// it must stay there, not step on to the next control.
+void TestMainWindow::linksKeepTheFocusWhenTheWindowReturns_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::newRow("web link") << "LinkLabel";
+    QTest::newRow("goal link") << "LinkGoal";
+}
+
+void TestMainWindow::linksKeepTheFocusWhenTheWindowReturns()
+{
+    QFETCH(QString, link);
+    WindowDriver d;
+    auto* control = d.control<QWidget>(qPrintable(link));
+    control->setFocus(Qt::TabFocusReason);
+    for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent event(type, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(control, &event);
+    }
+    QCOMPARE(d.window.focusWidget(), control);
 }
 
 void TestMainWindow::comparisonLayoutOnAndOff_data()
@@ -276,7 +303,7 @@ void TestMainWindow::tabOrder()
     const QStringList expected{"TIntDep",    "TRegDep",        "CDefFreq",      "CcompFreq", "TIntRate",
                                "seYears",    "chInflation",    "TInflation",    "PageControl", "StrGridFirst",
                                "StrGridAlt", "LinkLabel",      "chAlternative", "TAltdep",   "CAltFreq",
-                               "TB",         "chInflationCompare"};
+                               "TB",         "chInflationCompare", "LinkGoal"};
     QStringList chain;
     QWidget* start = d.control<QWidget>("TIntDep");
     QWidget* w = start;
