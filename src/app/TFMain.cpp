@@ -18,6 +18,7 @@
 
 #include <QImageReader>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 TFMain* FMain = nullptr;
@@ -79,6 +80,9 @@ void TFMain::ConnectHandlers()
     ConnectInputHandlers();
     connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
     connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
+    connect(LinkGoal, &QLabel::linkActivated, this, &TFMain::LinkGoalLinkClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
+            &TFMain::LinkGoalLinkClick);
     connect(chMarks, &QCheckBox::toggled, this, &TFMain::chMarksClick);
     connect(Chart, &ChartWidget::mouseMoved, this, &TFMain::ChartMouseMove);
     connect(Chart, &ChartWidget::mouseLeft, this, &TFMain::ChartMouseLeave);
