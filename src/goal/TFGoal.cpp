@@ -14,12 +14,15 @@ namespace {
 // As long as the window waits before it speaks new totals: the keystrokes of a number typed in one go.
 constexpr int AnnouncePauseMs = 500;
 
-void ApplyEdit(Edit* AField, const std::optional<TEditResult>& AEdit)
+// The window's money rules, over the range of totals.
+void ApplyTargetKey(Edit* AField, TEditKey AKey)
 {
-    if (!AEdit)
+    const TEditState state{AField->text(), AField->SelStart(), AField->SelLength()};
+    const std::optional<TEditResult> edit = MoneyEditUpTo(state, AKey, MaxGoalTarget, ParseGroupedMoneyText);
+    if (!edit)
         return;
-    AField->setText(AEdit->Text);
-    AField->setCursorPosition(AEdit->Caret);
+    AField->setText(edit->Text);
+    AField->setCursorPosition(edit->Caret);
 }
 
 } // namespace
@@ -76,14 +79,12 @@ TGoalChange TFGoal::Change() const
 
 void TFGoal::TTargetKeyPress(Edit* Sender, QChar Key)
 {
-    const TEditState state{Sender->text(), Sender->SelStart(), Sender->SelLength()};
-    ApplyEdit(Sender, MoneyEditUpTo(state, TEditKey::Typed(Key), MaxGoalTarget, ParseGroupedMoneyText));
+    ApplyTargetKey(Sender, TEditKey::Typed(Key));
 }
 
 void TFGoal::TTargetKeyDown(Edit* Sender)
 {
-    const TEditState state{Sender->text(), Sender->SelStart(), Sender->SelLength()};
-    ApplyEdit(Sender, MoneyEditUpTo(state, TEditKey::DeleteKey(), MaxGoalTarget, ParseGroupedMoneyText));
+    ApplyTargetKey(Sender, TEditKey::DeleteKey());
 }
 
 void TFGoal::TTargetExit(Edit* Sender)
