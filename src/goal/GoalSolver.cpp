@@ -36,7 +36,9 @@ Extended TotalAfterLastYear(const TStrategyInputs& AStrategy)
 TGoalAnswer SolveByValue(const TStrategyInputs& AStrategy, TGoalChange AChange, Extended ATarget,
                          std::int64_t AMaximum)
 {
-    const auto total = [&](std::int64_t AValue) { return TotalAfterLastYear(With(AStrategy, AChange, AValue)); };
+    const auto total = [&](std::int64_t AValue) {
+        return TotalAfterLastYear(With(AStrategy, AChange, AValue));
+    };
     TGoalAnswer answer{true, 0, total(0), AStrategy.Years};
     if (answer.Total >= ATarget)
         return answer;

@@ -40,8 +40,8 @@ QString Capitalised(QString AText)
 
 QStringList GoalChangeItems()
 {
-    return {QStringLiteral("Regular deposit"), QStringLiteral("Initial deposit"), QStringLiteral("Interest rate"),
-            QStringLiteral("Number of years")};
+    return {QStringLiteral("Regular deposit"), QStringLiteral("Initial deposit"),
+            QStringLiteral("Interest rate"), QStringLiteral("Number of years")};
 }
 
 QString GoalAnswerText(TGoalChange AChange, const TGoalAnswer& AAnswer, const QString& ADepositFrequency)
@@ -57,5 +57,6 @@ QString GoalAnswerText(TGoalChange AChange, const TGoalAnswer& AAnswer, const QS
         return QStringLiteral("Not reachable: %1 gives %2 after %3.").arg(value, total, after);
     const QString frequency =
         AChange == TGoalChange::RegularDeposit ? QStringLiteral(" (%1)").arg(ADepositFrequency) : QString();
-    return QStringLiteral("%1%2 gives total savings of %3 after %4.").arg(Capitalised(value), frequency, total, after);
+    return QStringLiteral("%1%2 gives total savings of %3 after %4.")
+        .arg(Capitalised(value), frequency, total, after);
 }

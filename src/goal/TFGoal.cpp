@@ -33,14 +33,20 @@ TFGoal::TFGoal(const TGoalStart& AStart, QWidget* parent) : QDialog(parent), m_s
     setupUi(this);
     FinishForm(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    SetupControls();
+    ConnectHandlers();
+    TTarget->setText(MoneyLeaveTextUpTo(m_start.Total, MaxGoalTarget, ParseGroupedMoneyText));
+    TTarget->selectAll();
+    CChangeChange();
+    m_announced = lAnswer->text();
+}
 
+void TFGoal::SetupControls()
+{
     m_apply = Buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::AcceptRole);
     m_apply->setDefault(true);
     // Worded like Apply and without the style's icon, which only the standard buttons would carry.
     Buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     // Regular deposits are not possible under continuous compounding, so they are not offered then.
     const QStringList items = GoalChangeItems();
     for (int change = 0; change < items.size(); ++change)
@@ -49,25 +55,25 @@ TFGoal::TFGoal(const TGoalStart& AStart, QWidget* parent) : QDialog(parent), m_s
     seAfter->setMinValue(1);
     seAfter->setMaxValue(MaxGoalYears);
     seAfter->setValue(std::clamp(m_start.Strategy.Years, 1, MaxGoalYears));
-    lAnswer->setMinimumWidth(fontMetrics().horizontalAdvance(
-        QStringLiteral("A regular deposit of $999,999 (Quarterly) gives total savings of $999,999,999 after 50 years.")));
-
+    // Wide enough for a long answer on one line, so the dialog keeps its size while the answer changes.
+    lAnswer->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(
+        "A regular deposit of $999,999 (Quarterly) gives total savings of $999,999,999 after 50 years.")));
     m_announceTimer = new QTimer(this);
     m_announceTimer->setSingleShot(true);
     m_announceTimer->setInterval(AnnouncePauseMs);
-    connect(m_announceTimer, &QTimer::timeout, this, &TFGoal::AnnounceAnswer);
+}
 
+void TFGoal::ConnectHandlers()
+{
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_announceTimer, &QTimer::timeout, this, &TFGoal::AnnounceAnswer);
     connect(TTarget, &Edit::keyPress, this, &TFGoal::TTargetKeyPress);
     connect(TTarget, &Edit::deletePressed, this, &TFGoal::TTargetKeyDown);
     connect(TTarget, &Edit::exit, this, &TFGoal::TTargetExit);
     connect(TTarget, &Edit::change, this, &TFGoal::Solve);
     connect(CChange, &ComboBox::change, this, &TFGoal::CChangeChange);
     connect(seAfter, &SpinEdit::change, this, &TFGoal::Solve);
-
-    TTarget->setText(MoneyLeaveTextUpTo(m_start.Total, MaxGoalTarget, ParseGroupedMoneyText));
-    TTarget->selectAll();
-    CChangeChange();
-    m_announced = lAnswer->text();
 }
 
 TFGoal::~TFGoal() = default;

@@ -30,6 +30,8 @@ public:
     const TGoalAnswer& Answer() const { return m_answer; }
 
 private:
+    void SetupControls();
+    void ConnectHandlers();
     void TTargetKeyPress(Edit* Sender, QChar Key);
     void TTargetKeyDown(Edit* Sender);
     void TTargetExit(Edit* Sender);

@@ -22,7 +22,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inflation");
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("apply"); // Enter, or else Escape
+        QTest::addColumn<bool>("apply");    // Enter, or else Escape
         QTest::addColumn<QString>("keyIn"); // the control that has the focus for Enter or Escape
 
         // clang-format off

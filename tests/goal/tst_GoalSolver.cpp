@@ -23,7 +23,9 @@ Extended Rate(std::int64_t AHundredths)
 // A strategy as a user could set it, the rate and inflation read as the fields read them.
 TStrategyInputs RandomStrategy(std::mt19937_64& ARandom, bool AInflationAboveRate, bool AContinuous)
 {
-    const auto pick = [&ARandom](std::int64_t ALimit) { return std::int64_t(ARandom() % std::uint64_t(ALimit + 1)); };
+    const auto pick = [&ARandom](std::int64_t ALimit) {
+        return std::int64_t(ARandom() % std::uint64_t(ALimit + 1));
+    };
     const std::int64_t frequencies[] = {1, 4, 12, 52, 365};
     const std::int64_t rate = pick(1500);
     TStrategyInputs strategy;
@@ -118,14 +120,18 @@ private Q_SLOTS:
                 continue; // every target that can be typed is reachable
             std::int64_t goal = 0;
             if (target == TTarget::WithinRange)
-                goal = std::int64_t(first + std::uint64_t(random() % std::uint64_t(std::max(most - first, 0.0L) + 1)));
+                goal = std::int64_t(
+                    first + std::uint64_t(random() % std::uint64_t(std::max(most - first, 0.0L) + 1)));
             else if (target == TTarget::Unreachable)
                 goal = std::int64_t(most) + 1;
             ++tried;
 
             const TGoalAnswer answer = SolveGoal(strategy, change, goal);
-            const QByteArray where =
-                QStringLiteral("strategy %1, target %2, answer %3").arg(i).arg(goal).arg(answer.Value).toLatin1();
+            const QByteArray where = QStringLiteral("strategy %1, target %2, answer %3")
+                                         .arg(i)
+                                         .arg(goal)
+                                         .arg(answer.Value)
+                                         .toLatin1();
             QVERIFY2(answer.Reached == (Extended(goal) <= best), where);
             QVERIFY2(answer.Total == total(answer.Value), where);
             QCOMPARE(answer.Years, byYears ? int(answer.Value) : strategy.Years);
