@@ -87,7 +87,12 @@ void InstallScreenReaderEvents()
 
 bool PassesFocusTextFilter(const QAccessibleEvent& AEvent, const QObject* AAnnounced, const QWidget* AFocus)
 {
-    return !IsTextEvent(AEvent.type()) || !AAnnounced || AFocus == AAnnounced;
+    if (!IsTextEvent(AEvent.type()))
+        return true;
+    // A form fills and selects its fields before it shows them; that is not news to anyone.
+    if (const auto* control = qobject_cast<const QWidget*>(AEvent.object()); control && !control->isVisible())
+        return false;
+    return !AAnnounced || AFocus == AAnnounced;
 }
 
 TTextChange NarrowTextChange(const TTextChange& AChange)

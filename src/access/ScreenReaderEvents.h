@@ -12,6 +12,8 @@ class QWidget;
 //   text as the focus leaves it, then the next field selects its text, all before the new focus is told:
 //   Orca said "Text unselected." or "Selection deleted." for the field just left and "$100 selected"
 //   before the next field's name. The focus announcement reads the new control as it stands.
+// - Text changes of a control not on screen are held back: a dialog fills and selects its fields before
+//   it shows, and Orca read "$2,887 selected" ahead of the dialog's name.
 // - A field's text set anew is told as the part that changed. The fields rewrite their whole text on
 //   every key, which Qt tells as the whole text removed and the new one inserted, so Orca echoed
 //   Backspace in "25" as "25" rather than "5".

@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "access/AlertAccessible.h"
+#include "access/AnnouncementAccessible.h"
 #include "access/ComboAccessible.h"
 #include "access/EditAccessible.h"
 #include "access/FigureAccessible.h"
@@ -11,11 +12,13 @@
 #include "app/LayoutRules.h"
 #include "charts/ChartAccessible.h"
 #include "controls/BalloonNotice.h"
+#include "controls/ControlAnnouncements.h"
 #include "controls/FormSetup.h"
 #include "controls/StringGrid.h"
 
 #include <QImageReader>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 
 TFMain* FMain = nullptr;
@@ -50,6 +53,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
                          &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
                          &FigureAccessible::create, &AlertAccessible::create})
         QAccessible::installFactory(factory);
+    ControlAnnouncements() = {&AnnouncementAccessible::announceFrom, &AlertAccessible::announceShown};
     InstallScreenReaderEvents();
     setFont(FormFont(FormTextHeight));
     setupUi(this);
@@ -76,6 +80,9 @@ void TFMain::ConnectHandlers()
     ConnectInputHandlers();
     connect(PageControl, &QTabWidget::currentChanged, this, &TFMain::PageControlChange);
     connect(LinkLabel, &QLabel::linkActivated, this, &TFMain::LinkLabelLinkClick);
+    connect(LinkGoal, &QLabel::linkActivated, this, &TFMain::LinkGoalLinkClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this), &QShortcut::activated, this,
+            &TFMain::LinkGoalLinkClick);
     connect(chMarks, &QCheckBox::toggled, this, &TFMain::chMarksClick);
     connect(Chart, &ChartWidget::mouseMoved, this, &TFMain::ChartMouseMove);
     connect(Chart, &ChartWidget::mouseLeft, this, &TFMain::ChartMouseLeave);

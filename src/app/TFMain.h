@@ -13,6 +13,8 @@ class PieSeries;
 class StringGrid;
 struct TEditResult;
 struct TSideTitles;
+struct TStrategyInputs;
+enum class TGoalChange;
 
 // The main window: the controls of its form (named as in the form), the calculation fields, and the
 // handlers. Each handler is defined in the folder of the subsystem it belongs to and applies a pure
@@ -32,6 +34,14 @@ public:
     void Recalculate();
     void ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t APeriods, std::int64_t AStartLater,
                          std::int64_t AInitial, std::int64_t ARegular, long double AInflation);
+    // What ComputeStrategy hands the calculation, read from the controls.
+    TStrategyInputs StrategyInputs(bool AAlternative, bool ASubAnnual, std::int64_t APeriods,
+                                   std::int64_t AStartLater, std::int64_t AInitial, std::int64_t ARegular,
+                                   long double AInflation) const;
+    // The user's side exactly as Recalculate computes it.
+    TStrategyInputs UserStrategy() const;
+    // The inflation rate the calculation uses: 0 unless adjusting for inflation.
+    long double InflationRate() const;
     void FillGridRow(StringGrid* Grid, int ARow, long double AInitial, long double ARegular, long double AInterest);
 
     // Compounding codes from the texts of the compounding lists; an unknown text keeps the code in force.
@@ -65,6 +75,9 @@ private:
     void TIntRateChange();
     void PageControlChange();
     void LinkLabelLinkClick(const QString& ALink);
+    // Reaching a goal: the dialog, and its answer written into the field it changes.
+    void LinkGoalLinkClick();
+    void ApplyGoal(TGoalChange AChange, std::int64_t AValue);
     void FormMouseActivate();
     bool ComparisonMode() const;
 

@@ -169,6 +169,12 @@ TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs)
     return result;
 }
 
+Extended ShownTotal(const TYearParts& AParts)
+{
+    const auto stored = [](Extended AValue) { return Extended(double(AValue)); };
+    return stored(AParts.Initial) + (stored(AParts.Regular) + stored(AParts.Interest));
+}
+
 std::vector<TPieSlice> PieSlices(const TYearParts& AFinal)
 {
     std::vector<TPieSlice> slices;

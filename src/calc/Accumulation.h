@@ -46,6 +46,10 @@ TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs);
 // the value as it is: deflation enters the growth rate but never inflates the deposits.
 Extended DeflateValue(int ACount, Extended ARate, Extended AValue);
 
+// The total savings a year shows: its published parts as the bar series store them (64-bit doubles),
+// added in extended precision.
+Extended ShownTotal(const TYearParts& AParts);
+
 enum class TPart
 {
     Initial,

@@ -11,3 +11,11 @@ std::int64_t ParseMoneyText(const QString& AText, std::int64_t ADefault)
     text = StringReplace(text, QString(settings.ThousandSeparator), QString());
     return StrToInt64Def(text, ADefault);
 }
+
+std::int64_t ParseGroupedMoneyText(const QString& AText, std::int64_t ADefault)
+{
+    const TFormatSettings& settings = FormatSettings();
+    QString text = StringReplace(AText, settings.CurrencyString, QString());
+    text.remove(settings.ThousandSeparator);
+    return StrToInt64Def(text, ADefault);
+}

@@ -7,3 +7,7 @@
 // separator are removed (only the first of each, wherever they stand) and the rest is read as a whole
 // decimal number; anything else gives ADefault.
 std::int64_t ParseMoneyText(const QString& AText, std::int64_t ADefault);
+
+// The same for amounts that can need more than one thousands separator ("$50,000,000"): the first currency
+// string and every thousands separator are removed.
+std::int64_t ParseGroupedMoneyText(const QString& AText, std::int64_t ADefault);

@@ -1,6 +1,6 @@
 #include "controls/BalloonNotice.h"
 
-#include "access/AlertAccessible.h"
+#include "controls/ControlAnnouncements.h"
 #include "controls/ToolTipMover.h"
 
 #include <QApplication>
@@ -29,7 +29,8 @@ void BalloonNotice::showAt(const QPoint& AGlobalPos, const QString& ATitle)
         hide();
     move(AGlobalPos);
     show();
-    AlertAccessible::announceShown(this);
+    if (ControlAnnouncements().NoticeShown)
+        ControlAnnouncements().NoticeShown(this);
     m_hideTimer->start();
 }
 

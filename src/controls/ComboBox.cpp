@@ -1,6 +1,6 @@
 #include "controls/ComboBox.h"
 
-#include "access/AnnouncementAccessible.h"
+#include "controls/ControlAnnouncements.h"
 
 #include <QScopedValueRollback>
 
@@ -36,7 +36,7 @@ void ComboBox::userActivated(int index)
     m_indexBeforePick = index;
     // Told before the change runs, so that what the change tells follows it. A screen reader reads a
     // choice made in the open list there; Qt tells it none made with the list closed.
-    if (m_pickingClosed)
-        AnnouncementAccessible::announceFrom(this, itemText(index));
+    if (m_pickingClosed && ControlAnnouncements().ChoiceMade)
+        ControlAnnouncements().ChoiceMade(this, itemText(index));
     Q_EMIT change();
 }

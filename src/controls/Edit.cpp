@@ -54,6 +54,9 @@ TKeyRoute RouteOf(const QKeyEvent* AEvent)
         return command || (modifiers & Qt::AltModifier) ? TKeyRoute::Consumed : TKeyRoute::Backspace;
     if (IsLineEditKey(AEvent))
         return TKeyRoute::Navigation;
+    // Enter and Escape carry a character, but they answer the window: a dialog's default button, Cancel.
+    if (AEvent->key() == Qt::Key_Return || AEvent->key() == Qt::Key_Enter || AEvent->key() == Qt::Key_Escape)
+        return TKeyRoute::Ignored;
     // Ctrl+letters are commands (select all, delete line ...); Ctrl+Alt is AltGr on some keyboards.
     if (command && !(modifiers & Qt::AltModifier))
         return TKeyRoute::Consumed;

@@ -78,9 +78,15 @@ std::optional<TEditResult> Tentative(const TEditState& AState, TEditKey AKey, Ta
 
 std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey)
 {
+    return MoneyEditUpTo(AState, AKey, MaxTypedAmount, ParseMoneyText);
+}
+
+std::optional<TEditResult> MoneyEditUpTo(const TEditState& AState, TEditKey AKey, std::int64_t AMaximum,
+                                         TMoneyReader ARead)
+{
     std::optional<TEditResult> edit = Tentative(AState, AKey, MoneyTakes);
     // An unreadable text reads as one more than the limit, so it is refused like a too-large amount.
-    if (edit && !edit->Text.isEmpty() && ParseMoneyText(edit->Text, MaxTypedAmount + 1) > MaxTypedAmount)
+    if (edit && !edit->Text.isEmpty() && ARead(edit->Text, AMaximum + 1) > AMaximum)
         return std::nullopt;
     return edit;
 }
@@ -100,7 +106,12 @@ std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey)
 
 QString MoneyLeaveText(const QString& AText)
 {
-    const std::int64_t amount = std::clamp<std::int64_t>(ParseMoneyText(AText, 0), 0, MaxTypedAmount);
+    return MoneyLeaveTextUpTo(AText, MaxTypedAmount, ParseMoneyText);
+}
+
+QString MoneyLeaveTextUpTo(const QString& AText, std::int64_t AMaximum, TMoneyReader ARead)
+{
+    const std::int64_t amount = std::clamp<std::int64_t>(ARead(AText, 0), 0, AMaximum);
     return FloatToStrF(static_cast<long double>(amount), TFloatFormat::ffCurrency, 15, 0);
 }
 

@@ -52,6 +52,12 @@ inline constexpr int MaxTypedRateLength = 5;
 // at most MaxTypedAmount. No value: the key is refused or not taken, and the field stays as it was.
 std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey);
 
+// The same rules for a money field of another range: amounts up to AMaximum, read by ARead (which gives its
+// second argument for a text it cannot read).
+using TMoneyReader = std::int64_t (*)(const QString& AText, std::int64_t ADefault);
+std::optional<TEditResult> MoneyEditUpTo(const TEditState& AState, TEditKey AKey, std::int64_t AMaximum,
+                                         TMoneyReader ARead);
+
 // The rate fields take digits, the decimal separator and Backspace; an edit is accepted when the text is
 // empty, or reads as 0 to MaxRate and (for typed characters) is at most MaxTypedRateLength long.
 std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey);
@@ -62,3 +68,4 @@ std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey);
 // would read differently.
 QString MoneyLeaveText(const QString& AText);
 QString RateLeaveText(const QString& AText);
+QString MoneyLeaveTextUpTo(const QString& AText, std::int64_t AMaximum, TMoneyReader ARead);

@@ -1,5 +1,7 @@
 #include "app/TFMain.h"
 
+#include "access/AnnouncementAccessible.h"
+
 namespace {
 const QString YearsSuffix = QStringLiteral(" years");
 } // namespace
@@ -22,5 +24,10 @@ void TFMain::TBChange()
     lStartLater->setText(QString::number(TB->value()) + YearsSuffix);
     // A screen reader reads the track bar's number; the words beside it tell what it counts.
     TB->setAccessibleDescription(lStartLater->text());
+    // Orca reads a move of the bar as the bare number, so the user's own moves are told as the words too,
+    // ahead of the totals they bring. The number still goes out: held back, it would leave a braille
+    // display on the old position.
+    if (TB->movedByUser())
+        AnnouncementAccessible::announceFrom(TB, lStartLater->text());
     Recalculate();
 }

@@ -24,8 +24,9 @@ QString CurrencyText(long double AValue)
 
 } // namespace
 
-void TFMain::ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t APeriods, std::int64_t AStartLater,
-                             std::int64_t AInitial, std::int64_t ARegular, long double AInflation)
+TStrategyInputs TFMain::StrategyInputs(bool AAlternative, bool ASubAnnual, std::int64_t APeriods,
+                                       std::int64_t AStartLater, std::int64_t AInitial, std::int64_t ARegular,
+                                       long double AInflation) const
 {
     const ComboBox* compounding = AAlternative ? CAltFreq : CcompFreq;
     TStrategyInputs inputs;
@@ -39,6 +40,14 @@ void TFMain::ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t AP
     inputs.Initial = AInitial;
     inputs.Regular = ARegular;
     inputs.Years = seYears->ValueInRange();
+    return inputs;
+}
+
+void TFMain::ComputeStrategy(bool AAlternative, bool ASubAnnual, std::int64_t APeriods, std::int64_t AStartLater,
+                             std::int64_t AInitial, std::int64_t ARegular, long double AInflation)
+{
+    const TStrategyInputs inputs =
+        StrategyInputs(AAlternative, ASubAnnual, APeriods, AStartLater, AInitial, ARegular, AInflation);
     const TStrategyResult result = AccumulateStrategy(inputs);
 
     const int firstSeries = AAlternative ? 3 : 0;

@@ -1,5 +1,6 @@
 #include "app/TFMain.h"
 
+#include "calc/Accumulation.h"
 #include "calc/MoneyText.h"
 #include "charts/BarSeries.h"
 #include "numbers/FloatText.h"
@@ -29,9 +30,7 @@ void TFMain::Recalculate()
 
     InitialDep = ParseMoneyText(TIntDep->text(), 0);
     RegularDep = ParseMoneyText(TRegDep->text(), 0);
-    // Extended values fit long double exactly on x86 and on 64-bit ARM Linux: the hand-over loses nothing.
-    const long double inflation =
-        chInflation->isChecked() ? static_cast<long double>(StrToFloatDef(TInflation->text(), 0)) : 0;
+    const long double inflation = InflationRate();
     ComputeStrategy(false, Month, f, 0, InitialDep, RegularDep, inflation);
 
     const bool shown = InflationShown(chInflation->isChecked(), TInflation->text());
@@ -72,6 +71,18 @@ void TFMain::Recalculate()
     AnnounceResults();
 }
 
+long double TFMain::InflationRate() const
+{
+    // Extended values fit long double exactly on x86 and on 64-bit ARM Linux: the hand-over loses nothing.
+    return chInflation->isChecked() ? static_cast<long double>(StrToFloatDef(TInflation->text(), 0)) : 0;
+}
+
+TStrategyInputs TFMain::UserStrategy() const
+{
+    return StrategyInputs(false, Month, f, 0, ParseMoneyText(TIntDep->text(), 0), ParseMoneyText(TRegDep->text(), 0),
+                          InflationRate());
+}
+
 void TFMain::WriteTitles(int AFirstSeries, const TSideTitles& ATitles, QLabel* AHeading)
 {
     BarSeriesAt(AFirstSeries)->setLegendTitle(ATitles.Initial);
@@ -89,5 +100,6 @@ void TFMain::WriteSummary(int AFirstSeries, QLabel* AInitial, QLabel* ARegular, 
     AInitial->setText(CurrencyText(initial));
     ARegular->setText(CurrencyText(regular));
     AInterest->setText(CurrencyText(interest));
-    ATotal->setText(CurrencyText(initial + (regular + interest)));
+    const TYearParts parts{Extended(initial), Extended(regular), Extended(interest)};
+    ATotal->setText(CurrencyText(static_cast<long double>(ShownTotal(parts))));
 }

@@ -107,12 +107,26 @@ void TestMainWindow::linkCentredAndOpensAddress()
     ResizeOuter(d, 1200, 700);
     QVERIFY2(qAbs(link->x() + link->width() / 2 - d.window.width() / 2) <= 1, "the link stays centred");
     QCOMPARE(d.window.height() - link->geometry().bottom(), bottomGap);
+    const QLabel* goal = d.control<QLabel>("LinkGoal");
+    QVERIFY2(goal->geometry().right() < d.window.width() && goal->x() > link->geometry().right(),
+             "the goal link stands at the right end");
 
     LinkCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     Q_EMIT d.control<QLabel>("LinkLabel")->linkActivated(QStringLiteral("https://www.pelvantor.example"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.pelvantor.example"))});
+
+    // Back from a dialog or another program, the focus stays on a link rather than stepping on.
+    for (const char* name : {"LinkLabel", "LinkGoal"}) {
+        auto* control = d.control<QWidget>(name);
+        control->setFocus(Qt::TabFocusReason);
+        for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+            QFocusEvent event(type, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(control, &event);
+        }
+        QCOMPARE(d.window.focusWidget(), control);
+    }
 }
 
 void TestMainWindow::comparisonLayoutOnAndOff_data()
@@ -276,7 +290,7 @@ void TestMainWindow::tabOrder()
     const QStringList expected{"TIntDep",    "TRegDep",        "CDefFreq",      "CcompFreq", "TIntRate",
                                "seYears",    "chInflation",    "TInflation",    "PageControl", "StrGridFirst",
                                "StrGridAlt", "LinkLabel",      "chAlternative", "TAltdep",   "CAltFreq",
-                               "TB",         "chInflationCompare"};
+                               "TB",         "chInflationCompare", "LinkGoal"};
     QStringList chain;
     QWidget* start = d.control<QWidget>("TIntDep");
     QWidget* w = start;

@@ -91,6 +91,8 @@ void TestScreenReader::controlsRead_data()
                                << QStringList{"checked"};
     QTest::newRow("link") << "LinkLabel" << QAccessible::Link
                           << QStringList{"www.pelvantor.example", none, none} << QStringList{};
+    QTest::newRow("command link") << "LinkGoal" << QAccessible::Link
+                                  << QStringList{"Reach a goal…", none, none} << QStringList{};
     QTest::newRow("figure labelled once by its caption")
         << "lTotal1val" << QAccessible::StaticText << QStringList{"$2,887", none, "Total savings:"}
         << QStringList{};
@@ -142,10 +144,16 @@ void TestScreenReader::changesAnnounced()
     const QString yourTotal = "Total savings " + d.text("lTotal1val");
     const QString bothTotals = "Your strategy (no inflation), " + total + d.text("lTotal1val") +
                                "; Alternative strategy (no inflation), " + total + d.text("lTotal2val");
+    // The track bar's move is told as the words beside it, not when fewer years pull it back.
+    QTest::keyClick(d.control<QSlider>("TB"), Qt::Key_End);
+    told.append(notice->text(QAccessible::Name));
+    d.control<QSpinBox>("seYears")->setValue(5);
+    told.append(notice->text(QAccessible::Name));
+    QTest::qWait(800);
     // A list's choice made with the list closed is told at once, with the notice it brings.
     QTest::keyClick(d.control<QComboBox>("CcompFreq"), Qt::Key_End);
     told.append(notice->text(QAccessible::Name));
-    QCOMPARE(told, (QStringList{"", "", "", "", yourTotal, bothTotals,
+    QCOMPARE(told, (QStringList{"", "", "", "", yourTotal, bothTotals, "9 years", "9 years",
                                 "Continuous. No deposits for continuous compounding. Use daily compounding "
                                 "for similar results."}));
 }
@@ -154,24 +162,28 @@ void TestScreenReader::textEventsHeldWhileFocusMoves_data()
 {
     QTest::addColumn<QString>("event");              // from the initial deposit field
     QTest::addColumn<QStringList>("announcedFocus"); // the control last announced ("": none yet), the focus
+    QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("passes");
 
     QTest::newRow("selecting in the announced field")
-        << "selection" << QStringList{"TIntDep", "TIntDep"} << true;
+        << "selection" << QStringList{"TIntDep", "TIntDep"} << true << true;
     QTest::newRow("selected on Tab, not yet announced")
-        << "selection" << QStringList{"TRegDep", "TIntDep"} << false;
-    QTest::newRow("left: selection cleared") << "selection" << QStringList{"TIntDep", "TRegDep"} << false;
-    QTest::newRow("left: text rewritten") << "update" << QStringList{"TIntDep", "TRegDep"} << false;
-    QTest::newRow("typing before any focus is told") << "update" << QStringList{"", "TIntDep"} << true;
+        << "selection" << QStringList{"TRegDep", "TIntDep"} << true << false;
+    QTest::newRow("left: selection cleared") << "selection" << QStringList{"TIntDep", "TRegDep"} << true << false;
+    QTest::newRow("left: text rewritten") << "update" << QStringList{"TIntDep", "TRegDep"} << true << false;
+    QTest::newRow("typing before any focus is told") << "update" << QStringList{"", "TIntDep"} << true << true;
+    QTest::newRow("selected before it shows") << "selection" << QStringList{"", "TIntDep"} << false << false;
 }
 
 void TestScreenReader::textEventsHeldWhileFocusMoves()
 {
     QFETCH(QString, event);
     QFETCH(QStringList, announcedFocus);
+    QFETCH(bool, shown);
     QFETCH(bool, passes);
     WindowDriver d;
     auto* field = d.control<QWidget>("TIntDep");
+    field->setVisible(shown);
     QAccessibleTextSelectionEvent selection(field, 0, 4);
     QAccessibleTextUpdateEvent update(field, 0, QStringLiteral("$1,000"), QStringLiteral("$1,000"));
     const QAccessibleEvent& sent = event == u"selection" ? static_cast<QAccessibleEvent&>(selection) : update;

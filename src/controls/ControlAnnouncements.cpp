@@ -1,0 +1,7 @@
+#include "controls/ControlAnnouncements.h"
+
+TControlAnnouncements& ControlAnnouncements()
+{
+    static TControlAnnouncements Announcements;
+    return Announcements;
+}

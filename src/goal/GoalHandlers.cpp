@@ -1,0 +1,35 @@
+#include "app/TFMain.h"
+
+#include "calc/Accumulation.h"
+#include "goal/TFGoal.h"
+#include "input/EditRules.h"
+
+void TFMain::LinkGoalLinkClick()
+{
+    TFGoal dialog({UserStrategy(), CDefFreq->currentText(), lTotal1val->text()}, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.Answer().Reached)
+        ApplyGoal(dialog.Change(), dialog.Answer().Value);
+}
+
+void TFMain::ApplyGoal(TGoalChange AChange, std::int64_t AValue)
+{
+    // Written in each field's normal form, as if typed and left: the change handlers recalculate.
+    const auto money = [](std::int64_t AAmount) {
+        const QString text = MoneyLeaveText(QString::number(AAmount));
+        return std::optional<TEditResult>({text, int(text.size())});
+    };
+    switch (AChange) {
+    case TGoalChange::RegularDeposit:
+        ApplyMoneyEdit(TRegDep, money(AValue));
+        break;
+    case TGoalChange::InitialDeposit:
+        ApplyMoneyEdit(TIntDep, money(AValue));
+        break;
+    case TGoalChange::InterestRate:
+        TIntRate->setText(RateLeaveText(GoalRateText(AValue)));
+        break;
+    case TGoalChange::NumberOfYears:
+        seYears->setValue(int(AValue));
+        break;
+    }
+}
