@@ -22,7 +22,6 @@ BrandingText "${NAME} ${VERSION}"
 
 !define MUI_ICON "${STAGE}/pelvantor.ico"
 !define MUI_UNICON "${STAGE}/pelvantor.ico"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\pelvantor.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
