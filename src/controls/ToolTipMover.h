@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPointer>
 
-// Whether a shown tool-tip window goes where it is moved. X11 and Windows move any window. A Wayland compositor
-// places a tool tip as a popup of its parent window, and moves a shown one only when asked with
+// Whether a shown tool-tip window goes where it is moved. X11 and Windows move any window. A Wayland
+// compositor places a tool tip as a popup of its parent window, and moves a shown one only when asked with
 // xdg_popup.reposition: Qt asks from 6.8 on, and the request exists from xdg_wm_base version 3 on.
 bool ShownToolTipsMove();
 
