@@ -16,7 +16,6 @@ public:
     {
         if (!ApplyVisualStyle(*qApp))
             qFatal("the visual style could not be applied");
-        FMain = &window;
         FHint = &hint;
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -25,7 +24,6 @@ public:
     ~TBenchWindow()
     {
         FHint = nullptr;
-        FMain = nullptr;
     }
     TBenchWindow(const TBenchWindow&) = delete;
     TBenchWindow& operator=(const TBenchWindow&) = delete;

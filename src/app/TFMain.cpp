@@ -21,8 +21,6 @@
 #include <QShortcut>
 #include <QShowEvent>
 
-TFMain* FMain = nullptr;
-
 namespace {
 constexpr int FormTextHeight = 13;
 // An outer size of 485 × 590 less a common frame (its borders and a 31-pixel title bar). Held as a client

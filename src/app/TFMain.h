@@ -110,12 +110,13 @@ private:
     void AnnounceTotals();
     QString TotalsText() const;
 
-    // Calculation fields.
+    // The year the hover summary shows; 0 while it shows none.
     double PrevXVal = 0;
+    // The regular deposit as last typed, to come back to after continuous compounding.
     QString PrevRegularDep;
-    QString PrevRegularDepAlt;
 
 public:
+    // Calculation fields: the deposits and frequency codes the last recalculation used.
     std::int64_t InitialDep = 0;
     std::int64_t RegularDep = 0;
     std::int64_t k = 1;
@@ -136,8 +137,4 @@ private:
     BalloonNotice* BalloonHint = nullptr;
     QTimer* AnnounceTimer = nullptr;
     QString AnnouncedTotals; // as a screen reader last heard them; empty until the first results
-    bool m_shown = false;
 };
-
-// The single main window of the program, once created.
-extern TFMain* FMain;

@@ -56,7 +56,6 @@ void TFMain::FormCreate()
     FormatSettings() = TFormatSettings{QStringLiteral("$"), u',', u'.'};
     Chart->setTitle(QString());
     PrevRegularDep = TRegDep->text();
-    PrevRegularDepAlt = TAltdep->text();
     for (StringGrid* grid : {StrGridFirst, StrGridAlt})
         grid->setRowHeight(0, static_cast<int>(RoundTo(grid->defaultRowHeight() * 1.5L, 0)));
 }

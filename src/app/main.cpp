@@ -22,7 +22,6 @@ int main(int argc, char* argv[])
     const bool styled = ApplyVisualStyle(app);
 
     TFMain mainWindow;
-    FMain = &mainWindow;
     // Owned by the main window, so that on Wayland it is a popup placed relative to it.
     TFHint hintWindow(&mainWindow);
     FHint = &hintWindow;

@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
-// Every input control to its handler; the edits' change handler is connected with the form's own wiring.
+// Every input control to its key, exit and change handlers; the edits' shared change handler, which
+// recalculates, is connected with the window's own (ConnectHandlers).
 void TFMain::ConnectInputHandlers()
 {
     for (Edit* money : {TIntDep, TRegDep, TAltdep}) {
