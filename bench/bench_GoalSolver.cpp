@@ -1,5 +1,5 @@
 #include "goal/GoalSolver.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 #include <QTest>
 

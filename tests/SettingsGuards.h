@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/FormatSettings.h"
+#include "numbers/text/FormatSettings.h"
 
 #include <clocale>
 #include <string>

@@ -4,8 +4,8 @@
 #include "charts/BarSeries.h"
 #include "controls/AlignLayout.h"
 #include "controls/BalloonNotice.h"
-#include "numbers/FormatSettings.h"
 #include "numbers/Rounding.h"
+#include "numbers/text/FormatSettings.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

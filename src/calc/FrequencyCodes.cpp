@@ -1,6 +1,6 @@
 #include "calc/FrequencyCodes.h"
 
-#include "numbers/TextFunctions.h"
+#include "numbers/text/TextFunctions.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "calc/MoneyText.h"
 
-#include "numbers/FormatSettings.h"
-#include "numbers/TextFunctions.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/FormatSettings.h"
+#include "numbers/text/TextFunctions.h"
+#include "numbers/text/TextToNumber.h"
 
 std::int64_t ParseMoneyText(const QString& AText, std::int64_t ADefault)
 {

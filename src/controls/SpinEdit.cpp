@@ -1,6 +1,6 @@
 #include "controls/SpinEdit.h"
 
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 #include <QLineEdit>
 #include <QStyle>

@@ -1,6 +1,6 @@
 #include "goal/GoalSolver.h"
 
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 #include <algorithm>
 

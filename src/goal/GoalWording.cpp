@@ -1,6 +1,6 @@
 #include "goal/GoalWording.h"
 
-#include "numbers/FloatText.h"
+#include "numbers/text/FloatText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "controls/FormSetup.h"
 #include "controls/ToolTipMover.h"
 #include "hint/HoverRules.h"
-#include "numbers/FloatText.h"
+#include "numbers/text/FloatText.h"
 
 TFHint* FHint = nullptr;
 

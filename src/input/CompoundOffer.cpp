@@ -1,7 +1,7 @@
 #include "input/CompoundOffer.h"
 
 #include "calc/FrequencyCodes.h"
-#include "numbers/TextFunctions.h"
+#include "numbers/text/TextFunctions.h"
 
 #include <algorithm>
 

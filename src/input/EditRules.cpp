@@ -1,9 +1,9 @@
 #include "input/EditRules.h"
 
 #include "calc/MoneyText.h"
-#include "numbers/FloatText.h"
-#include "numbers/FormatSettings.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/FloatText.h"
+#include "numbers/text/FormatSettings.h"
+#include "numbers/text/TextToNumber.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include "charts/BarSeries.h"
 #include "charts/PieSeries.h"
 #include "controls/StringGrid.h"
-#include "numbers/FloatText.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/FloatText.h"
+#include "numbers/text/TextToNumber.h"
 
 namespace {
 

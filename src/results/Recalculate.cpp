@@ -3,8 +3,8 @@
 #include "calc/Accumulation.h"
 #include "calc/MoneyText.h"
 #include "charts/BarSeries.h"
-#include "numbers/FloatText.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/FloatText.h"
+#include "numbers/text/TextToNumber.h"
 #include "results/StrategyTitles.h"
 
 #include <QCoreApplication>

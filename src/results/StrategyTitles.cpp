@@ -1,6 +1,6 @@
 #include "results/StrategyTitles.h"
 
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 bool InflationShown(bool AInflationChecked, const QString& AInflationText)
 {

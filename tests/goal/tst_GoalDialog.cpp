@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
 
 #include "goal/TFGoal.h"
-#include "numbers/FloatText.h"
+#include "numbers/text/FloatText.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 
 #include "calc/MoneyText.h"
 #include "input/EditRules.h"
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
+#include "numbers/text/FormatSettings.h"
+#include "numbers/text/TextToNumber.h"
 #include "SettingsGuards.h"
-#include "numbers/FormatSettings.h"
-#include "numbers/TextToNumber.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

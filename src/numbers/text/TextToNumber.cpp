@@ -1,7 +1,7 @@
-#include "numbers/TextToNumber.h"
+#include "numbers/text/TextToNumber.h"
 
 #include "numbers/DecimalToExtended.h"
-#include "numbers/FormatSettings.h"
+#include "numbers/text/FormatSettings.h"
 
 #include <algorithm>
 #include <string>

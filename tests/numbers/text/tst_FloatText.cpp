@@ -1,6 +1,6 @@
+#include "numbers/text/FloatText.h"
+#include "numbers/text/FormatSettings.h"
 #include "SettingsGuards.h"
-#include "numbers/FloatText.h"
-#include "numbers/FormatSettings.h"
 
 #include <QRegularExpression>
 #include <QTest>

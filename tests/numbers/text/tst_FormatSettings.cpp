@@ -1,4 +1,4 @@
-#include "numbers/FormatSettings.h"
+#include "numbers/text/FormatSettings.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "numbers/TextFunctions.h"
+#include "numbers/text/TextFunctions.h"
 
 int CompareText(const QString& A, const QString& B)
 {

@@ -1,6 +1,6 @@
-#include "numbers/FloatText.h"
+#include "numbers/text/FloatText.h"
 
-#include "numbers/FormatSettings.h"
+#include "numbers/text/FormatSettings.h"
 
 #include <algorithm>
 #include <bit>
