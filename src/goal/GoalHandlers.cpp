@@ -2,7 +2,7 @@
 
 #include "calc/Accumulation.h"
 #include "goal/TFGoal.h"
-#include "input/EditRules.h"
+#include "rules/EditRules.h"
 
 void TFMain::LinkGoalLinkClick()
 {

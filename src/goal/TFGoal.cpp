@@ -1,10 +1,10 @@
 #include "goal/TFGoal.h"
 
 #include "access/AnnouncementAccessible.h"
-#include "calc/MoneyText.h"
 #include "controls/FormSetup.h"
 #include "goal/GoalWording.h"
-#include "input/EditRules.h"
+#include "rules/EditRules.h"
+#include "rules/MoneyText.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "app/TFMain.h"
 
-#include "calc/FrequencyCodes.h"
+#include "rules/FrequencyCodes.h"
 
 void TFMain::ReadCompoundFrequency()
 {

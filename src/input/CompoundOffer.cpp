@@ -1,7 +1,7 @@
 #include "input/CompoundOffer.h"
 
-#include "calc/FrequencyCodes.h"
 #include "numbers/text/TextFunctions.h"
+#include "rules/FrequencyCodes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "app/TFMain.h"
 
-#include "input/EditRules.h"
+#include "rules/EditRules.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "app/TFMain.h"
 
-#include "calc/FrequencyCodes.h"
 #include "controls/BalloonNotice.h"
 #include "controls/ControlProperties.h"
 #include "input/CompoundOffer.h"
+#include "rules/FrequencyCodes.h"
 
 #include <QCoreApplication>
 #include <QVariant>

@@ -1,12 +1,12 @@
 #include "app/TFMain.h"
 
 #include "calc/Accumulation.h"
-#include "calc/FrequencyCodes.h"
 #include "charts/BarSeries.h"
 #include "charts/PieSeries.h"
 #include "controls/StringGrid.h"
 #include "numbers/text/FloatText.h"
 #include "numbers/text/TextToNumber.h"
+#include "rules/FrequencyCodes.h"
 
 namespace {
 

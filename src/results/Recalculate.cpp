@@ -1,11 +1,11 @@
 #include "app/TFMain.h"
 
 #include "calc/Accumulation.h"
-#include "calc/MoneyText.h"
 #include "charts/BarSeries.h"
 #include "numbers/text/FloatText.h"
 #include "numbers/text/TextToNumber.h"
 #include "results/StrategyTitles.h"
+#include "rules/MoneyText.h"
 
 #include <QCoreApplication>
 

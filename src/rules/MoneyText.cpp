@@ -1,4 +1,4 @@
-#include "calc/MoneyText.h"
+#include "rules/MoneyText.h"
 
 #include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextFunctions.h"

@@ -1,8 +1,8 @@
 #include "MarkedText.h"
 
-#include "calc/MoneyText.h"
-#include "input/EditRules.h"
 #include "numbers/text/TextToNumber.h"
+#include "rules/EditRules.h"
+#include "rules/MoneyText.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calc/FrequencyCodes.h"
+#include "rules/FrequencyCodes.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "input/EditRules.h"
+#include "rules/EditRules.h"
 
-#include "calc/MoneyText.h"
 #include "numbers/text/FloatText.h"
 #include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextToNumber.h"
+#include "rules/MoneyText.h"
 
 #include <algorithm>
 
