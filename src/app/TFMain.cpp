@@ -2,6 +2,7 @@
 
 #include "access/AlertAccessible.h"
 #include "access/AnnouncementAccessible.h"
+#include "access/ChartAccessible.h"
 #include "access/ComboAccessible.h"
 #include "access/EditAccessible.h"
 #include "access/FigureAccessible.h"
@@ -10,7 +11,6 @@
 #include "access/ScreenReaderEvents.h"
 #include "access/StatusAccessible.h"
 #include "app/LayoutRules.h"
-#include "charts/ChartAccessible.h"
 #include "controls/BalloonNotice.h"
 #include "controls/ControlAnnouncements.h"
 #include "controls/FormSetup.h"

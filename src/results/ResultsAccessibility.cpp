@@ -1,7 +1,7 @@
 #include "app/TFMain.h"
 
 #include "access/AnnouncementAccessible.h"
-#include "charts/ChartAccessible.h"
+#include "access/ChartAccessible.h"
 #include "charts/ChartWidget.h"
 #include "controls/FigureLabel.h"
 

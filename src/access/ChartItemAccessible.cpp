@@ -1,4 +1,4 @@
-#include "charts/ChartItemAccessible.h"
+#include "access/ChartItemAccessible.h"
 
 #include "charts/ChartItems.h"
 #include "charts/ChartWidget.h"

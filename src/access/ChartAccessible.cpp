@@ -1,6 +1,6 @@
-#include "charts/ChartAccessible.h"
+#include "access/ChartAccessible.h"
 
-#include "charts/ChartItemAccessible.h"
+#include "access/ChartItemAccessible.h"
 #include "charts/ChartItems.h"
 #include "charts/ChartWidget.h"
 
