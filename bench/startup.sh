@@ -30,7 +30,7 @@ runtime=$(mktemp -d)
 results=$runtime/results
 cleanup() {
   # shellcheck disable=SC2086 # either may still be empty
-  kill $bus_pid $xvfb_pid 2>/dev/null
+  kill $bus_pid $xvfb_pid 2>/dev/null || true
   [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
   rm -rf "$runtime"
 }
