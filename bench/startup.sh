@@ -10,6 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
+source "$root/scripts/lib/xvfb.sh"
 rounds=${1:-15}
 app=$build/src/pelvantor
 other=${2:-}
@@ -22,24 +23,20 @@ for program in "$app" "$bare" $other; do
   [ -x "$program" ] || { echo "startup: $program is not built (run scripts/build)" >&2; exit 2; }
 done
 
-# A display nobody uses: neither its lock file nor its socket exists.
-display=100
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-# -noreset: otherwise the server resets whenever its last client leaves and refuses the next launch meanwhile.
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
+xvfb_pid=""
 bus_pid=""
 # Keeps Qt from warning about a missing runtime directory on every launch.
 runtime=$(mktemp -d)
 results=$runtime/results
-trap 'kill $bus_pid "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$runtime"' EXIT
-export DISPLAY=":$display"
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.05
-done
-# Checked by process too: another server taking the display first would answer xdpyinfo in its place.
-kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo >/dev/null 2>&1 || { echo "startup: Xvfb on $DISPLAY did not come up" >&2; exit 2; }
+cleanup() {
+  # shellcheck disable=SC2086 # either may still be empty
+  kill $bus_pid $xvfb_pid 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || wait "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$runtime"
+}
+trap cleanup EXIT
+# -noreset: otherwise the server resets whenever its last client leaves and refuses the next launch meanwhile.
+start_xvfb 1280x1024x24 -noreset || exit 2
 { read -r DBUS_SESSION_BUS_ADDRESS && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 [ -n "$bus_pid" ] || { echo "startup: no D-Bus session bus (dbus-daemon)" >&2; exit 2; }
 export DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$runtime
