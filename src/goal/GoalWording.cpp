@@ -1,13 +1,8 @@
 #include "goal/GoalWording.h"
 
-#include "numbers/text/FloatText.h"
+#include "rules/MoneyText.h"
 
 namespace {
-
-QString CurrencyText(long double AValue)
-{
-    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
-}
 
 QString YearsText(int AYears)
 {

@@ -3,7 +3,7 @@
 #include "controls/FormSetup.h"
 #include "controls/ToolTipMover.h"
 #include "hint/HoverRules.h"
-#include "numbers/text/FloatText.h"
+#include "rules/MoneyText.h"
 
 TFHint* FHint = nullptr;
 
@@ -11,11 +11,6 @@ namespace {
 
 constexpr int HintTextHeight = 11;
 constexpr double Opacity = 220.0 / 255.0;
-
-QString CurrencyText(long double AValue)
-{
-    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
-}
 
 QString AfterYearsCaption(int AYears)
 {

@@ -4,9 +4,9 @@
 #include "charts/BarSeries.h"
 #include "charts/PieSeries.h"
 #include "controls/StringGrid.h"
-#include "numbers/text/FloatText.h"
 #include "numbers/text/TextToNumber.h"
 #include "rules/FrequencyCodes.h"
+#include "rules/MoneyText.h"
 
 namespace {
 
@@ -15,11 +15,6 @@ const QString& SliceLabel(TPart APart)
     static const QString labels[] = {QStringLiteral("Initial Deposit"), QStringLiteral("Regular Deposits"),
                                      QStringLiteral("Total Interest")};
     return labels[static_cast<int>(APart)];
-}
-
-QString CurrencyText(long double AValue)
-{
-    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
 }
 
 } // namespace

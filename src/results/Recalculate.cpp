@@ -2,21 +2,11 @@
 
 #include "calc/Accumulation.h"
 #include "charts/BarSeries.h"
-#include "numbers/text/FloatText.h"
 #include "numbers/text/TextToNumber.h"
 #include "results/StrategyTitles.h"
 #include "rules/MoneyText.h"
 
 #include <QCoreApplication>
-
-namespace {
-
-QString CurrencyText(long double AValue)
-{
-    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
-}
-
-} // namespace
 
 void TFMain::TIntRateChange()
 {

@@ -112,7 +112,7 @@ QString MoneyLeaveText(const QString& AText)
 QString MoneyLeaveTextUpTo(const QString& AText, std::int64_t AMaximum, TMoneyReader ARead)
 {
     const std::int64_t amount = std::clamp<std::int64_t>(ARead(AText, 0), 0, AMaximum);
-    return FloatToStrF(static_cast<long double>(amount), TFloatFormat::ffCurrency, 15, 0);
+    return CurrencyText(static_cast<long double>(amount));
 }
 
 QString RateLeaveText(const QString& AText)

@@ -1,5 +1,6 @@
 #include "rules/MoneyText.h"
 
+#include "numbers/text/FloatText.h"
 #include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextFunctions.h"
 #include "numbers/text/TextToNumber.h"
@@ -18,4 +19,9 @@ std::int64_t ParseGroupedMoneyText(const QString& AText, std::int64_t ADefault)
     QString text = StringReplace(AText, settings.CurrencyString, QString());
     text.remove(settings.ThousandSeparator);
     return StrToInt64Def(text, ADefault);
+}
+
+QString CurrencyText(long double AValue)
+{
+    return FloatToStrF(AValue, TFloatFormat::ffCurrency, 18, 0);
 }

@@ -1,7 +1,7 @@
 #include "WindowDriver.h"
 
 #include "goal/TFGoal.h"
-#include "numbers/text/FloatText.h"
+#include "rules/MoneyText.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(promised.Reached);
         QVERIFY(promised.Total >= Extended(target.toLongLong()));
         QCOMPARE(d.text("lTotal1val"),
-                 FloatToStrF(static_cast<long double>(promised.Total), TFloatFormat::ffCurrency, 18, 0));
+                 CurrencyText(static_cast<long double>(promised.Total)));
     }
 };
 

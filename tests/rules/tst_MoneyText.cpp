@@ -9,6 +9,8 @@ class TestMoneyText : public QObject
 private Q_SLOTS:
     void parse_data();
     void parse();
+    void currency_data();
+    void currency();
 };
 
 void TestMoneyText::parse_data()
@@ -44,6 +46,24 @@ void TestMoneyText::parse()
     QFETCH(qint64, defaultValue);
     QFETCH(qint64, expected);
     QCOMPARE(qint64(ParseMoneyText(text, defaultValue)), expected);
+}
+
+void TestMoneyText::currency_data()
+{
+    QTest::addColumn<long double>("amount");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("grouped thousands") << 1000.0L << "$1,000";
+    QTest::newRow("negative amount") << -1000.0L << "-$1,000";
+    // A field's amount and a total alike: 15 digits would give "$1E+18".
+    QTest::newRow("every digit of a total beyond 10^15") << 999999999999999999.0L << "$999,999,999,999,999,999";
+}
+
+void TestMoneyText::currency()
+{
+    QFETCH(long double, amount);
+    QFETCH(QString, expected);
+    QCOMPARE(CurrencyText(amount), expected);
 }
 
 QTEST_GUILESS_MAIN(TestMoneyText)
