@@ -35,7 +35,7 @@ private Q_SLOTS:
         QBENCHMARK {
             answer = SolveGoal(WorstStrategy(), TGoalChange::InterestRate, 50000000);
         }
-        QVERIFY(answer.Reached && answer.Value > 0 && answer.Value < MaxGoalRateHundredths);
+        QVERIFY(answer.Reached && answer.Value > 0 && answer.Value < MaxRateHundredths);
     }
 
     void worstYears()

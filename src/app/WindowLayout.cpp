@@ -5,6 +5,7 @@
 #include "controls/AlignLayout.h"
 #include "controls/BalloonNotice.h"
 #include "numbers/Rounding.h"
+#include "rules/InputLimits.h"
 #include "numbers/text/FormatSettings.h"
 
 #include <QDesktopServices>
@@ -55,6 +56,8 @@ void TFMain::FormCreate()
     AMonth = false;
     FormatSettings() = TFormatSettings{QStringLiteral("$"), u',', u'.'};
     Chart->setTitle(QString());
+    seYears->setMinValue(MinYears);
+    seYears->setMaxValue(MaxYears);
     PrevRegularDep = TRegDep->text();
     for (StringGrid* grid : {StrGridFirst, StrGridAlt})
         grid->setRowHeight(0, static_cast<int>(RoundTo(grid->defaultRowHeight() * 1.5L, 0)));

@@ -43,6 +43,7 @@ private:
     void textWasChanged();
 
     QString m_lastText;
-    int m_minValue = 1;
-    int m_maxValue = 50;
+    // A spin box's own default range until the form gives its limits.
+    int m_minValue = 0;
+    int m_maxValue = 99;
 };

@@ -62,11 +62,11 @@ TGoalAnswer SolveByValue(const TStrategyInputs& AStrategy, TGoalChange AChange, 
 // the next. The years of one run are those of shorter runs, so one run of the longest period serves all.
 TGoalAnswer SolveByYears(TStrategyInputs AStrategy, Extended ATarget)
 {
-    AStrategy.Years = MaxGoalYears;
+    AStrategy.Years = MaxYears;
     AStrategy.StartLater = 0;
     const TStrategyResult result = AccumulateStrategy(AStrategy);
     TGoalAnswer answer;
-    for (int year = 1; year <= MaxGoalYears; ++year) {
+    for (int year = MinYears; year <= MaxYears; ++year) {
         answer = {false, year, ShownTotal(result.Years[std::size_t(year - 1)]), year};
         if (answer.Total >= ATarget) {
             answer.Reached = true;
@@ -81,14 +81,14 @@ TGoalAnswer SolveByYears(TStrategyInputs AStrategy, Extended ATarget)
 TGoalAnswer SolveGoal(const TStrategyInputs& AStrategy, TGoalChange AChange, std::int64_t ATarget)
 {
     TStrategyInputs strategy = AStrategy;
-    strategy.Years = std::clamp(strategy.Years, 1, MaxGoalYears);
+    strategy.Years = std::clamp(strategy.Years, MinYears, MaxYears);
     const Extended target = Extended(std::max<std::int64_t>(ATarget, 0));
     switch (AChange) {
     case TGoalChange::RegularDeposit:
     case TGoalChange::InitialDeposit:
-        return SolveByValue(strategy, AChange, target, MaxGoalDeposit);
+        return SolveByValue(strategy, AChange, target, MaxAmount);
     case TGoalChange::InterestRate:
-        return SolveByValue(strategy, AChange, target, MaxGoalRateHundredths);
+        return SolveByValue(strategy, AChange, target, MaxRateHundredths);
     case TGoalChange::NumberOfYears:
         break;
     }

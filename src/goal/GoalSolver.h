@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Accumulation.h"
+#include "rules/InputLimits.h"
 
 #include <QString>
 #include <cstdint>
@@ -14,11 +15,8 @@ enum class TGoalChange
     NumberOfYears,
 };
 
-// The ranges the answer is sought in: those of the fields it goes into.
-inline constexpr std::int64_t MaxGoalDeposit = 999999;
-inline constexpr std::int64_t MaxGoalRateHundredths = 9999;
-inline constexpr int MaxGoalYears = 50;
-// The largest total that can be asked for.
+// The answer is sought in the range of the field it goes into (rules/InputLimits.h). The largest total
+// that can be asked for:
 inline constexpr std::int64_t MaxGoalTarget = 999999999999;
 
 struct TGoalAnswer

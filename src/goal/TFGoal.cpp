@@ -52,9 +52,9 @@ void TFGoal::SetupControls()
     for (int change = 0; change < items.size(); ++change)
         if (!(change == int(TGoalChange::RegularDeposit) && m_start.Strategy.Continuous))
             CChange->addItem(items[change], change);
-    seAfter->setMinValue(1);
-    seAfter->setMaxValue(MaxGoalYears);
-    seAfter->setValue(std::clamp(m_start.Strategy.Years, 1, MaxGoalYears));
+    seAfter->setMinValue(MinYears);
+    seAfter->setMaxValue(MaxYears);
+    seAfter->setValue(std::clamp(m_start.Strategy.Years, MinYears, MaxYears));
     // Wide enough for a long answer on one line, so the dialog keeps its size while the answer changes.
     lAnswer->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(
         "A regular deposit of $999,999 (Quarterly) gives total savings of $999,999,999 after 50 years.")));

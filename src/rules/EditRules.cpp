@@ -78,7 +78,7 @@ std::optional<TEditResult> Tentative(const TEditState& AState, TEditKey AKey, Ta
 
 std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey)
 {
-    return MoneyEditUpTo(AState, AKey, MaxTypedAmount, ParseMoneyText);
+    return MoneyEditUpTo(AState, AKey, MaxAmount, ParseMoneyText);
 }
 
 std::optional<TEditResult> MoneyEditUpTo(const TEditState& AState, TEditKey AKey, std::int64_t AMaximum,
@@ -106,7 +106,7 @@ std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey)
 
 QString MoneyLeaveText(const QString& AText)
 {
-    return MoneyLeaveTextUpTo(AText, MaxTypedAmount, ParseMoneyText);
+    return MoneyLeaveTextUpTo(AText, MaxAmount, ParseMoneyText);
 }
 
 QString MoneyLeaveTextUpTo(const QString& AText, std::int64_t AMaximum, TMoneyReader ARead)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/InputLimits.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -43,13 +45,11 @@ struct TEditKey
     static constexpr char16_t BackspaceCode = 8;
 };
 
-// Largest amount typing can produce, and the range and typed length of a rate.
-inline constexpr std::int64_t MaxTypedAmount = 999999;
-inline constexpr long double MaxRate = 99.99L;
+// The most characters a rate can be typed with.
 inline constexpr int MaxTypedRateLength = 5;
 
 // The money fields take digits and Backspace; an edit is accepted when the text is empty or its amount is
-// at most MaxTypedAmount. No value: the key is refused or not taken, and the field stays as it was.
+// at most MaxAmount. No value: the key is refused or not taken, and the field stays as it was.
 std::optional<TEditResult> MoneyEdit(const TEditState& AState, TEditKey AKey);
 
 // The same rules for a money field of another range: amounts up to AMaximum, read by ARead (which gives its

@@ -79,7 +79,7 @@ private Q_SLOTS:
 
         using C = TGoalChange;
         using T = TTarget;
-        const qint64 deposit = MaxGoalDeposit, rate = MaxGoalRateHundredths, years = MaxGoalYears;
+        const qint64 deposit = MaxAmount, rate = MaxRateHundredths, years = MaxYears;
         // clang-format off
         QTest::newRow("regular deposit") << C::RegularDeposit << deposit << T::WithinRange << false << false;
         QTest::newRow("initial deposit") << C::InitialDeposit << deposit << T::WithinRange << false << false;
