@@ -1,5 +1,6 @@
 #include "goal/GoalSolver.h"
 
+#include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextToNumber.h"
 
 #include <algorithm>
@@ -97,5 +98,9 @@ TGoalAnswer SolveGoal(const TStrategyInputs& AStrategy, TGoalChange AChange, std
 
 QString GoalRateText(std::int64_t AHundredths)
 {
-    return QStringLiteral("%1.%2").arg(AHundredths / 100).arg(AHundredths % 100, 2, 10, QLatin1Char('0'));
+    // Written with the separator the rate is read back with.
+    return QStringLiteral("%1%2%3")
+        .arg(AHundredths / 100)
+        .arg(FormatSettings().DecimalSeparator)
+        .arg(AHundredths % 100, 2, 10, QLatin1Char('0'));
 }
