@@ -7,7 +7,7 @@
 #include <optional>
 
 class BalloonNotice;
-class QTimer;
+class PausedAnnouncement;
 class BarSeries;
 class PieSeries;
 class StringGrid;
@@ -107,7 +107,6 @@ private:
     void FollowCursor();
     void SetupResultsAccessibility();
     void AnnounceResults();
-    void AnnounceTotals();
     QString TotalsText() const;
 
     // The year the hover summary shows; 0 while it shows none.
@@ -135,6 +134,5 @@ private:
     PieSeries* Series7 = nullptr;
     PieSeries* PieSeries1 = nullptr;
     BalloonNotice* BalloonHint = nullptr;
-    QTimer* AnnounceTimer = nullptr;
-    QString AnnouncedTotals; // as a screen reader last heard them; empty until the first results
+    PausedAnnouncement* TotalsAnnouncement = nullptr;
 };

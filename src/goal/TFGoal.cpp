@@ -1,18 +1,15 @@
 #include "goal/TFGoal.h"
 
 #include "access/AnnouncementAccessible.h"
+#include "access/PausedAnnouncement.h"
 #include "controls/FormSetup.h"
 #include "goal/GoalWording.h"
 #include "rules/EditRules.h"
 #include "rules/MoneyText.h"
 
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
-
-// As long as the window waits before it speaks new totals: the keystrokes of a number typed in one go.
-constexpr int AnnouncePauseMs = 500;
 
 // The window's money rules, over the range of totals.
 void ApplyTargetKey(Edit* AField, TEditKey AKey)
@@ -38,7 +35,6 @@ TFGoal::TFGoal(const TGoalStart& AStart, QWidget* parent) : QDialog(parent), m_s
     TTarget->setText(MoneyLeaveTextUpTo(m_start.Total, MaxGoalTarget, ParseGroupedMoneyText));
     TTarget->selectAll();
     CChangeChange();
-    m_announced = lAnswer->text();
 }
 
 void TFGoal::SetupControls()
@@ -58,16 +54,16 @@ void TFGoal::SetupControls()
     // Wide enough for a long answer on one line, so the dialog keeps its size while the answer changes.
     lAnswer->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(
         "A regular deposit of $999,999 (Quarterly) gives total savings of $999,999,999 after 50 years.")));
-    m_announceTimer = new QTimer(this);
-    m_announceTimer->setSingleShot(true);
-    m_announceTimer->setInterval(AnnouncePauseMs);
+    // Spoken as the window speaks its totals: once typing pauses.
+    m_announcement = new PausedAnnouncement(
+        this, [this] { return lAnswer->text(); },
+        [this](const QString& AAnswer) { AnnouncementAccessible::announceFrom(this, AAnswer); });
 }
 
 void TFGoal::ConnectHandlers()
 {
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_announceTimer, &QTimer::timeout, this, &TFGoal::AnnounceAnswer);
     connect(TTarget, &Edit::keyPress, this, &TFGoal::TTargetKeyPress);
     connect(TTarget, &Edit::deletePressed, this, &TFGoal::TTargetKeyDown);
     connect(TTarget, &Edit::exit, this, &TFGoal::TTargetExit);
@@ -111,13 +107,5 @@ void TFGoal::Solve()
     m_answer = SolveGoal(strategy, Change(), ParseGroupedMoneyText(TTarget->text(), 0));
     lAnswer->setText(GoalAnswerText(Change(), m_answer, m_start.DepositFrequency));
     m_apply->setEnabled(m_answer.Reached);
-    m_announceTimer->start();
-}
-
-void TFGoal::AnnounceAnswer()
-{
-    if (lAnswer->text() == m_announced)
-        return;
-    m_announced = lAnswer->text();
-    AnnouncementAccessible::announceFrom(this, m_announced);
+    m_announcement->changed();
 }

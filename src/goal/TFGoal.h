@@ -6,7 +6,7 @@
 #include <QDialog>
 
 class QPushButton;
-class QTimer;
+class PausedAnnouncement;
 
 // What the dialog starts from: the user's side as the window has it.
 struct TGoalStart
@@ -37,11 +37,9 @@ private:
     void TTargetExit(Edit* Sender);
     void CChangeChange();
     void Solve();
-    void AnnounceAnswer();
 
     TGoalStart m_start;
     TGoalAnswer m_answer;
     QPushButton* m_apply = nullptr;
-    QTimer* m_announceTimer = nullptr;
-    QString m_announced;
+    PausedAnnouncement* m_announcement = nullptr;
 };
