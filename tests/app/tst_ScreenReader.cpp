@@ -1,5 +1,6 @@
 #include "WindowDriver.h"
 
+#include "access/PausedAnnouncement.h"
 #include "access/ScreenReaderEvents.h"
 
 #include <QAccessible>
@@ -128,17 +129,18 @@ void TestScreenReader::changesAnnounced()
     QCOMPARE(notice->role(), QAccessible::Notification);
     QCOMPARE(bar->indexOfChild(notice), bar->childCount() - 1);
     // A number typed in one go: four keystrokes, four recalculations, nothing told until typing pauses.
+    const PausedAnnouncement* totals = d.window.findChild<PausedAnnouncement*>();
     QStringList told;
     for (QChar digit : QStringLiteral("1234")) {
         QTest::keyClick(d.control<QLineEdit>("TRegDep"), digit.toLatin1());
         told.append(notice->text(QAccessible::Name));
-        QTest::qWait(100);
+        QVERIFY(totals->pending());
     }
-    QTest::qWait(800);
+    QTRY_VERIFY(!totals->pending());
     told.append(notice->text(QAccessible::Name));
     // Ticking the comparison tells both sides' totals.
     d.check("chAlternative", true);
-    QTest::qWait(800);
+    QTRY_VERIFY(!totals->pending());
     told.append(notice->text(QAccessible::Name));
     const QString total = QStringLiteral("total savings ");
     const QString yourTotal = "Total savings " + d.text("lTotal1val");
@@ -149,7 +151,7 @@ void TestScreenReader::changesAnnounced()
     told.append(notice->text(QAccessible::Name));
     d.control<QSpinBox>("seYears")->setValue(5);
     told.append(notice->text(QAccessible::Name));
-    QTest::qWait(800);
+    QTRY_VERIFY(!totals->pending());
     // A list's choice made with the list closed is told at once, with the notice it brings.
     QTest::keyClick(d.control<QComboBox>("CcompFreq"), Qt::Key_End);
     told.append(notice->text(QAccessible::Name));
