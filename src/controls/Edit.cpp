@@ -1,5 +1,7 @@
 #include "controls/Edit.h"
 
+#include "rules/EditRules.h"
+
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -90,6 +92,20 @@ int Edit::SelStart() const
 int Edit::SelLength() const
 {
     return hasSelectedText() ? selectionLength() : 0;
+}
+
+TEditState Edit::editState() const
+{
+    return {text(), SelStart(), SelLength()};
+}
+
+bool Edit::applyEdit(const std::optional<TEditResult>& AEdit)
+{
+    if (!AEdit)
+        return false;
+    setText(AEdit->Text);
+    setCursorPosition(AEdit->Caret);
+    return true;
 }
 
 void Edit::textWasChanged(const QString& text)

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
+
+struct TEditResult;
+struct TEditState;
 
 // A single-line edit whose change() runs at once whenever its text really changes, typed or written from
 // code; writing the text it already holds runs nothing.
@@ -21,6 +25,12 @@ public:
     // The caret, or the start of the selection when there is one, and the number of selected characters.
     int SelStart() const;
     int SelLength() const;
+
+    // The field as its edit rule sees it when a key arrives: the text, the caret and the selection.
+    TEditState editState() const;
+    // Carries out an edit the rule accepted: the text is written, which runs change() at once, and the caret
+    // placed after. Nothing happens, and false comes back, when the rule refused the key.
+    bool applyEdit(const std::optional<TEditResult>& AEdit);
 
 Q_SIGNALS:
     void change();

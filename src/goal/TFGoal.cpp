@@ -14,12 +14,7 @@ namespace {
 // The window's money rules, over the range of totals.
 void ApplyTargetKey(Edit* AField, TEditKey AKey)
 {
-    const TEditState state{AField->text(), AField->SelStart(), AField->SelLength()};
-    const std::optional<TEditResult> edit = MoneyEditUpTo(state, AKey, MaxGoalTarget, ParseGroupedMoneyText);
-    if (!edit)
-        return;
-    AField->setText(edit->Text);
-    AField->setCursorPosition(edit->Caret);
+    AField->applyEdit(MoneyEditUpTo(AField->editState(), AKey, MaxGoalTarget, ParseGroupedMoneyText));
 }
 
 } // namespace

@@ -4,21 +4,6 @@
 
 namespace {
 
-TEditState StateOf(const Edit* AField)
-{
-    return {AField->text(), AField->SelStart(), AField->SelLength()};
-}
-
-// Writing the text runs the field's change handler, so the figures are recalculated before the caret moves.
-bool Apply(Edit* AField, const std::optional<TEditResult>& AEdit)
-{
-    if (!AEdit)
-        return false;
-    AField->setText(AEdit->Text);
-    AField->setCursorPosition(AEdit->Caret);
-    return true;
-}
-
 void Leave(Edit* AField, QString (*ALeaveText)(const QString&))
 {
     if (AField->text().isEmpty())
@@ -30,18 +15,19 @@ void Leave(Edit* AField, QString (*ALeaveText)(const QString&))
 
 void TFMain::TIntDepKeyPress(Edit* Sender, QChar Key)
 {
-    ApplyMoneyEdit(Sender, MoneyEdit(StateOf(Sender), TEditKey::Typed(Key)));
+    ApplyMoneyEdit(Sender, MoneyEdit(Sender->editState(), TEditKey::Typed(Key)));
 }
 
 void TFMain::TIntDepKeyDown(Edit* Sender)
 {
-    ApplyMoneyEdit(Sender, MoneyEdit(StateOf(Sender), TEditKey::DeleteKey()));
+    ApplyMoneyEdit(Sender, MoneyEdit(Sender->editState(), TEditKey::DeleteKey()));
 }
 
 void TFMain::ApplyMoneyEdit(Edit* Sender, const std::optional<TEditResult>& AEdit)
 {
-    // The regular deposit as last typed, to come back to after continuous compounding.
-    if (Apply(Sender, AEdit) && Sender == TRegDep)
+    // Writing the text runs the field's change handler, so the figures are recalculated before the caret
+    // moves. The regular deposit as last typed is kept, to come back to after continuous compounding.
+    if (Sender->applyEdit(AEdit) && Sender == TRegDep)
         PrevRegularDep = TRegDep->text();
 }
 
@@ -52,12 +38,12 @@ void TFMain::TIntDepExit(Edit* Sender)
 
 void TFMain::TIntRateKeyPress(Edit* Sender, QChar Key)
 {
-    Apply(Sender, RateEdit(StateOf(Sender), TEditKey::Typed(Key)));
+    Sender->applyEdit(RateEdit(Sender->editState(), TEditKey::Typed(Key)));
 }
 
 void TFMain::TIntRateKeyDown(Edit* Sender)
 {
-    Apply(Sender, RateEdit(StateOf(Sender), TEditKey::DeleteKey()));
+    Sender->applyEdit(RateEdit(Sender->editState(), TEditKey::DeleteKey()));
 }
 
 void TFMain::TIntRateExit(Edit* Sender)
