@@ -4,9 +4,10 @@
 #include "charts/BarSeries.h"
 #include "controls/AlignLayout.h"
 #include "controls/BalloonNotice.h"
+#include "controls/FormSetup.h"
 #include "numbers/Rounding.h"
-#include "rules/InputLimits.h"
 #include "numbers/text/FormatSettings.h"
+#include "rules/InputLimits.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -97,9 +98,7 @@ void TFMain::ArrangeAlternativeLayout()
     for (BarSeries* series : {Series4, Series5, Series6})
         series->setShowInLegend(ComparisonMode());
     // Only the alternative strategy has inputs of its own; the inflation comparison leaves them off.
-    APanel->setEnabled(chAlternative->isChecked());
-    for (QWidget* child : APanel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        child->setEnabled(APanel->isEnabled());
+    EnablePanel(APanel, chAlternative->isChecked());
     FormResize();
 }
 

@@ -1,5 +1,5 @@
-#include "app/TFMain.h"
 #include "app/style/VisualStyle.h"
+#include "app/TFMain.h"
 #include "hint/TFHint.h"
 
 #include <QApplication>

@@ -50,13 +50,22 @@ void NameBuddy(const QLabel* ACaption)
     QWidget* buddy = ACaption->buddy();
     if (!buddy || !buddy->accessibleName().isEmpty())
         return;
-    QString name = ACaption->text();
-    if (name.endsWith(u':'))
-        name.chop(1);
-    buddy->setAccessibleName(name);
+    buddy->setAccessibleName(CaptionName(ACaption->text()));
 }
 
 } // namespace
+
+QString CaptionName(const QString& ACaption)
+{
+    return ACaption.endsWith(u':') ? ACaption.chopped(1) : ACaption;
+}
+
+void EnablePanel(QWidget* APanel, bool AEnabled)
+{
+    APanel->setEnabled(AEnabled);
+    for (QWidget* child : APanel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        child->setEnabled(AEnabled);
+}
 
 void FinishForm(QWidget* AForm)
 {

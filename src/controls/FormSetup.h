@@ -12,3 +12,10 @@ QFont FormFont(int APixelHeight);
 // ("fontColor"), accessible names from the caption labels that name their controls (the labels' buddies),
 // and the panels' layouts.
 void FinishForm(QWidget* AForm);
+
+// What a caption names: its text without the closing colon ("Initial deposit:" names "Initial deposit").
+QString CaptionName(const QString& ACaption);
+
+// Enables or disables a panel with its direct children: each carries its own disabled state from the form,
+// so enabling the panel alone would leave them greyed.
+void EnablePanel(QWidget* APanel, bool AEnabled);

@@ -1,5 +1,7 @@
 #include "app/TFMain.h"
 
+#include "controls/FormSetup.h"
+
 // Unticking a box from here runs its own handler at once, to its end, before the outer handler goes on.
 
 void TFMain::chInflationClick()
@@ -7,10 +9,7 @@ void TFMain::chInflationClick()
     if (!chInflation->isChecked())
         chInflationCompare->setChecked(false);
     chInflationCompare->setEnabled(chInflation->isChecked());
-    pInflation->setEnabled(chInflation->isChecked());
-    // The children carry their own disabled state from the form, so enabling the panel alone is not enough.
-    for (QWidget* child : pInflation->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        child->setEnabled(pInflation->isEnabled());
+    EnablePanel(pInflation, chInflation->isChecked());
     Recalculate();
 }
 

@@ -5,18 +5,9 @@
 #include "access/PausedAnnouncement.h"
 #include "charts/ChartWidget.h"
 #include "controls/FigureLabel.h"
+#include "controls/FormSetup.h"
 
 #include <QAccessible>
-
-namespace {
-QString Heading(const QLabel* AHeading)
-{
-    QString heading = AHeading->text();
-    if (heading.endsWith(u':'))
-        heading.chop(1);
-    return heading;
-}
-} // namespace
 
 void TFMain::SetupResultsAccessibility()
 {
@@ -52,5 +43,6 @@ QString TFMain::TotalsText() const
     if (!ComparisonMode())
         return QStringLiteral("Total savings ") + lTotal1val->text();
     return QStringLiteral("%1, total savings %2; %3, total savings %4")
-        .arg(Heading(lStats1), lTotal1val->text(), Heading(lStats2), lTotal2val->text());
+        .arg(CaptionName(lStats1->text()), lTotal1val->text(), CaptionName(lStats2->text()),
+             lTotal2val->text());
 }
