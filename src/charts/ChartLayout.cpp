@@ -11,8 +11,6 @@ namespace {
 constexpr double Margin = 4;
 constexpr double TickGap = 4;
 constexpr double BarWidthFraction = 0.7;
-constexpr double PieShadowX = 20;
-constexpr double PieShadowY = 10;
 constexpr double MinimumTickSpacing = 2.5; // in label heights
 
 QRectF ChartArea(const TChartDescription& AChart)
@@ -187,8 +185,7 @@ TChartLayout PieChartLayout(const TChartDescription& AChart)
     layout.Legend = LayoutLegend(items, style.Title, Metrics(AChart, style.FontHeight),
                                  Metrics(AChart, style.TitleFontHeight), area);
     const QRectF pieArea(QPointF(area.left(), layout.Legend.Bottom), area.bottomRight());
-    layout.Pie = LayoutPie(pie ? ValuesOf(*pie) : QVector<double>(), pieArea, AChart.Chart3DPercent,
-                           PieShadowX, PieShadowY);
+    layout.Pie = LayoutPie(pie ? ValuesOf(*pie) : QVector<double>(), pieArea, AChart.Chart3DPercent);
     const QFontMetricsF metrics = Metrics(AChart, ChartLabelFontHeight);
     QVector<TMarkGeometry> marks;
     for (const TPieSliceGeometry& slice : layout.Pie.Slices) {

@@ -212,7 +212,7 @@ void PaintPieBody(QPainter& APainter, const PieSeries& APie, const TPieLayout& A
     body.addRect(QRectF(face.left(), face.center().y(), face.width(), ALayout.Depth));
     APainter.setPen(Qt::NoPen);
     APainter.setBrush(QColor(0, 0, 0, 60));
-    APainter.drawPath(body.simplified().translated(20, 10));
+    APainter.drawPath(body.simplified().translated(ALayout.Shadow));
 
     for (const TPieSliceGeometry& slice : ALayout.Slices) {
         APainter.setBrush(APie.pointColor(slice.Point).darker(135));

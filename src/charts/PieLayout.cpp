@@ -24,13 +24,13 @@ QPointF TPieLayout::pointAt(double AAngle, double AFraction) const
             Face.center().y() - AFraction * Face.height() / 2 * std::sin(radians)};
 }
 
-TPieLayout LayoutPie(const QVector<double>& AValues, const QRectF& AArea, int A3DPercent, double AShadowX,
-                     double AShadowY)
+TPieLayout LayoutPie(const QVector<double>& AValues, const QRectF& AArea, int A3DPercent)
 {
     TPieLayout pie;
+    pie.Shadow = QPointF(20, 10);
     const double depthPerHeight = std::clamp(A3DPercent, 0, 100) / 100.0 * 0.5;
-    const double width = std::max(0.0, AArea.width() - 2 * Margin - AShadowX);
-    const double height = std::max(0.0, AArea.height() - 2 * Margin - AShadowY);
+    const double width = std::max(0.0, AArea.width() - 2 * Margin - pie.Shadow.x());
+    const double height = std::max(0.0, AArea.height() - 2 * Margin - pie.Shadow.y());
     // The face's height h and the side below it (h times depthPerHeight) share the height.
     const double faceWidth = std::floor(std::min(width, height / (Slant * (1 + depthPerHeight))));
     const double faceHeight = std::round(faceWidth * Slant);

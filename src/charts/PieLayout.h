@@ -18,14 +18,15 @@ struct TPieLayout
 {
     QRectF Face;
     double Depth = 0;
+    // How far the body's shadow falls to the right and down, room for it kept inside the area.
+    QPointF Shadow;
     QVector<TPieSliceGeometry> Slices;
 
     // The point at AFraction of the radius along AAngle on the top face.
     QPointF pointAt(double AAngle, double AFraction) const;
 };
 
-// Fits the pie into AArea with room for its shadow (AShadowX, AShadowY pixels) and a side of A3DPercent;
+// Fits the pie into AArea with room for its shadow and a side of A3DPercent;
 // each slice takes its share of the positive finite values. A value of 0 or less, or one that is not
 // finite, gets no slice; a pie with nothing to share has no slices at all.
-TPieLayout LayoutPie(const QVector<double>& AValues, const QRectF& AArea, int A3DPercent, double AShadowX,
-                     double AShadowY);
+TPieLayout LayoutPie(const QVector<double>& AValues, const QRectF& AArea, int A3DPercent);
