@@ -3,10 +3,9 @@
 #include "charts/BarSeries.h"
 #include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
+#include "results/ResultsBackground.h"
 
 namespace {
-
-const QColor ChartBackground(226, 234, 241);
 
 struct TBarLook
 {
@@ -58,7 +57,7 @@ constexpr int MarksBoxRoom = 12;
 void TFMain::SetupCharts()
 {
     Chart->setTitle(QString());
-    Chart->setBackgroundColor(ChartBackground);
+    Chart->setBackgroundColor(ResultsBackground);
     Chart->leftAxis().setTitle(QStringLiteral("Savings"));
     Chart->leftAxis().setTitleFontHeight(13);
     Chart->leftAxis().setLabelFormat(QStringLiteral(" $#,##0.###"));
@@ -79,7 +78,7 @@ void TFMain::SetupCharts()
     Series6->setMarks(InterestMarks(QColor(0, 64, 128), false));
 
     for (ChartWidget* pieChart : {PieChartFirst, PieChartAlt}) {
-        pieChart->setBackgroundColor(ChartBackground);
+        pieChart->setBackgroundColor(ResultsBackground);
         pieChart->setChart3DPercent(60);
     }
     PieChartFirst->setLegend(PieLegend(QStringLiteral("Your strategy"), QColor(0, 128, 0), true));

@@ -1,19 +1,16 @@
 #include "app/TFMain.h"
 
 #include "controls/StringGrid.h"
+#include "results/ResultsBackground.h"
 #include "results/TableHeader.h"
 
 #include <QPainter>
-
-namespace {
-const QColor TableColor(226, 234, 241);
-} // namespace
 
 void TFMain::SetupYearTables()
 {
     for (StringGrid* grid : {StrGridFirst, StrGridAlt}) {
         QPalette palette = grid->palette();
-        palette.setColor(QPalette::Base, TableColor);
+        palette.setColor(QPalette::Base, ResultsBackground);
         grid->setPalette(palette);
         grid->setColumnCaptions(YearTableCaptions());
     }
