@@ -16,6 +16,7 @@
 #include "controls/FormSetup.h"
 #include "controls/StringGrid.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QScreen>
 #include <QShortcut>
@@ -28,13 +29,14 @@ constexpr int FormTextHeight = 13;
 constexpr int CommonTitleBarHeight = 31;
 const QSize MinimumClientSize(485 - 2 * CommonFrameBorder, 590 - CommonFrameBorder - CommonTitleBarHeight);
 
-// The icon as rendered at build time, read as PNG outright: an SVG renderer, or a look through every image
-// format plugin for one that knows the file, would be loaded at every start.
+// The icon at every size the build rendered it in, read as PNG outright: an SVG renderer, or a look through
+// every image format plugin for one that knows the file, would be loaded at every start.
 QIcon WindowIcon()
 {
+    const QDir folder(QStringLiteral(":/icons/window"));
     QIcon icon;
-    for (int size : {16, 32, 64, 128}) {
-        QImageReader reader(QStringLiteral(":/icons/window/pelvantor-%1.png").arg(size), "png");
+    for (const QString& file : folder.entryList(QDir::Files)) {
+        QImageReader reader(folder.filePath(file), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
