@@ -41,7 +41,8 @@ void TFMain::CcompFreqChange()
         const QString notice = DynamicProperty(CcompFreq, "hint").toString();
         CcompFreq->setToolTip(notice);
         BalloonHint->showAt(CcompFreq->mapToGlobal(QPoint(0, CcompFreq->height())), notice);
-        // Painted now, before the recalculation keeps the window busy.
+        // Painted now, before the recalculation keeps the window busy. No user input runs in here, and what
+        // does run recalculates nothing (Recalculate says what), so this handler is not entered again.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     } else {
         CDefFreq->setEnabled(true);

@@ -16,6 +16,12 @@ void TFMain::TIntRateChange()
 void TFMain::Recalculate()
 {
     // Let queued work (repaints, posted layout) finish first; user input waits until this change is done.
+    // The window relies on it: the field just typed into, or a notice just shown, is painted before a long
+    // calculation, and with the last figures, as no series is cleared yet. What may run in here are paints,
+    // resize and activation handlers (layout, hiding the hover window) and timers and posted calls (spoken
+    // totals, the notice hiding, the hover window's mover, a table telling its cell); none recalculates, so
+    // this is never entered again from inside itself. A handler run by a timer or a posted call must keep
+    // it so.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     InitialDep = ParseMoneyText(TIntDep->text(), 0);
