@@ -1,3 +1,6 @@
+#include "controls/CommandLink.h"
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -5,7 +8,7 @@
 #include <QTest>
 
 // The main window leans on these plain Qt controls reporting changes made from code at once and only when
-// something really changed; these tests pin that down.
+// something really changed; these tests pin that down, with the keys the window's links answer to.
 class TestControlBehaviour : public QObject
 {
     Q_OBJECT
@@ -34,7 +37,8 @@ private Q_SLOTS:
         QCheckBox box;
         box.setChecked(before);
         QList<bool> seen;
-        // Records what a handler reading the box would see, and proves the signal came before setChecked returned.
+        // Records what a handler reading the box would see, and proves the signal came before setChecked
+        // returned.
         connect(&box, &QCheckBox::toggled, this, [&](bool checked) {
             QCOMPARE(box.isChecked(), checked);
             seen.append(checked);
@@ -77,6 +81,48 @@ private Q_SLOTS:
         slider.setMaximum(maximum);
         QCOMPARE(seen, emitted);
         QCOMPARE(slider.value(), valueAfter);
+    }
+
+    void linkKeys_data()
+    {
+        QTest::addColumn<bool>("command");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("activated");
+
+        QTest::newRow("Enter opens a web link")
+            << false << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 1;
+        QTest::newRow("Space leaves a web link")
+            << false << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 0;
+        QTest::newRow("Enter runs a command link")
+            << true << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 1;
+        QTest::newRow("Space runs a command link, as a button")
+            << true << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 1;
+        QTest::newRow("Shift+Space is not Space")
+            << true << int(Qt::Key_Space) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
+    }
+
+    void linkKeys()
+    {
+        QFETCH(bool, command);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, activated);
+
+        QWidget window;
+        WebLink* link = command ? new CommandLink(&window) : new WebLink(&window);
+        link->setText(QStringLiteral("<a href=\"go\">Go</a>"));
+        link->setTextInteractionFlags(Qt::LinksAccessibleByKeyboard | Qt::LinksAccessibleByMouse);
+        link->setFocusPolicy(Qt::StrongFocus);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Tabbed to, as a keyboard user comes to it: the label hands the focus on to its link.
+        link->clearFocus();
+        link->setFocus(Qt::TabFocusReason);
+        QSignalSpy spy(link, &QLabel::linkActivated);
+        QTest::keyClick(link, Qt::Key(key), modifiers);
+        QCOMPARE(spy.count(), activated);
     }
 };
 
