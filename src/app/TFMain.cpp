@@ -35,7 +35,8 @@ QIcon WindowIcon()
 {
     const QDir folder(QStringLiteral(":/icons/window"));
     QIcon icon;
-    for (const QString& file : folder.entryList(QDir::Files)) {
+    // Handed to the window system smallest first: the larger the picture, the larger its file.
+    for (const QString& file : folder.entryList(QDir::Files, QDir::Size | QDir::Reversed)) {
         QImageReader reader(folder.filePath(file), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
