@@ -2,7 +2,7 @@
 
 #include "controls/BalloonNotice.h"
 #include "controls/ControlProperties.h"
-#include "input/CompoundOffer.h"
+#include "rules/CompoundOffer.h"
 #include "rules/FrequencyCodes.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "input/CompoundOffer.h"
+#include "rules/CompoundOffer.h"
 
 #include "numbers/text/TextFunctions.h"
 #include "rules/FrequencyCodes.h"
