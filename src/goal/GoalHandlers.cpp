@@ -26,7 +26,7 @@ void TFMain::ApplyGoal(TGoalChange AChange, std::int64_t AValue)
         ApplyMoneyEdit(TIntDep, money(AValue));
         break;
     case TGoalChange::InterestRate:
-        TIntRate->setText(RateLeaveText(GoalRateText(AValue)));
+        TIntRate->setText(RateLeaveText(RateText(AValue)));
         break;
     case TGoalChange::NumberOfYears:
         seYears->setValue(int(AValue));

@@ -1,7 +1,7 @@
 #include "goal/GoalSolver.h"
 
-#include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextToNumber.h"
+#include "rules/EditRules.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ TStrategyInputs With(TStrategyInputs AStrategy, TGoalChange AChange, std::int64_
         AStrategy.Initial = AValue;
         break;
     case TGoalChange::InterestRate:
-        AStrategy.Rate = StrToFloatDef(GoalRateText(AValue), 0);
+        AStrategy.Rate = StrToFloatDef(RateText(AValue), 0);
         break;
     case TGoalChange::NumberOfYears:
         AStrategy.Years = int(AValue);
@@ -94,13 +94,4 @@ TGoalAnswer SolveGoal(const TStrategyInputs& AStrategy, TGoalChange AChange, std
         break;
     }
     return SolveByYears(strategy, target);
-}
-
-QString GoalRateText(std::int64_t AHundredths)
-{
-    // Written with the separator the rate is read back with.
-    return QStringLiteral("%1%2%3")
-        .arg(AHundredths / 100)
-        .arg(FormatSettings().DecimalSeparator)
-        .arg(AHundredths % 100, 2, 10, QLatin1Char('0'));
 }

@@ -34,6 +34,3 @@ struct TGoalAnswer
 // as AStrategy has it: after AStrategy.Years years for a deposit or the rate, and with the next smaller
 // value falling short; the fewest years otherwise. The totals come from the window's own calculation.
 TGoalAnswer SolveGoal(const TStrategyInputs& AStrategy, TGoalChange AChange, std::int64_t ATarget);
-
-// A rate in hundredths as the rate field shows it once left: "6.25", "0.00".
-QString GoalRateText(std::int64_t AHundredths);

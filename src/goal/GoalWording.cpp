@@ -1,5 +1,6 @@
 #include "goal/GoalWording.h"
 
+#include "rules/EditRules.h"
 #include "rules/MoneyText.h"
 
 namespace {
@@ -21,7 +22,7 @@ QString ValuePhrase(TGoalChange AChange, std::int64_t AValue)
     case TGoalChange::NumberOfYears:
         break;
     }
-    return QStringLiteral("an interest rate of ") + GoalRateText(AValue) + QStringLiteral(" %");
+    return QStringLiteral("an interest rate of ") + RateText(AValue) + QStringLiteral(" %");
 }
 
 QString Capitalised(QString AText)

@@ -120,3 +120,18 @@ QString RateLeaveText(const QString& AText)
     const long double rate = std::clamp(StrToFloatDef(AText, 0.0L), 0.0L, MaxRate);
     return FloatToStrF(rate, TFloatFormat::ffNumber, 15, 2);
 }
+
+QString RateText(std::int64_t AHundredths)
+{
+    // Written with the separator the rate is read back with.
+    return QStringLiteral("%1%2%3")
+        .arg(AHundredths / 100)
+        .arg(FormatSettings().DecimalSeparator)
+        .arg(AHundredths % 100, 2, 10, QLatin1Char('0'));
+}
+
+std::int64_t RateHundredths(const QString& AText)
+{
+    // The left form has two decimals and no thousands separator below 100.
+    return RateLeaveText(AText).remove(FormatSettings().DecimalSeparator).toLongLong();
+}

@@ -69,3 +69,8 @@ std::optional<TEditResult> RateEdit(const TEditState& AState, TEditKey AKey);
 QString MoneyLeaveText(const QString& AText);
 QString RateLeaveText(const QString& AText);
 QString MoneyLeaveTextUpTo(const QString& AText, std::int64_t AMaximum, TMoneyReader ARead);
+
+// A rate in hundredths as a rate field shows it once left: "6.25", "0.00".
+QString RateText(std::int64_t AHundredths);
+// The rate a rate field's text comes to once left, in hundredths: "5.5" gives 550, an unreadable text 0.
+std::int64_t RateHundredths(const QString& AText);

@@ -1,5 +1,6 @@
 #include "goal/GoalSolver.h"
 #include "numbers/text/TextToNumber.h"
+#include "rules/EditRules.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -17,7 +18,7 @@ enum class TTarget
 
 Extended Rate(std::int64_t AHundredths)
 {
-    return StrToFloatDef(GoalRateText(AHundredths), 0);
+    return StrToFloatDef(RateText(AHundredths), 0);
 }
 
 // A strategy as a user could set it, the rate and inflation read as the fields read them.
