@@ -2,7 +2,8 @@
 
 #include <QAccessibleWidget>
 
-// A WebLink as a screen reader hears it: a link named by the text it shows.
+// A WebLink as a screen reader hears it: a link named by the text it shows; a link that opens a menu
+// (MenuLink) is a menu button.
 class LinkAccessible : public QAccessibleWidget
 {
 public:
@@ -12,4 +13,6 @@ public:
     static QAccessibleInterface* create(const QString& AClassName, QObject* AObject);
 
     QString text(QAccessible::Text AText) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& AAction) override;
 };
