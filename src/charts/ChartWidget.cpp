@@ -7,6 +7,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 ChartWidget::ChartWidget(QWidget* parent)
     : QWidget(parent), m_leftAxis(this, m_description.LeftAxis, ChartAxis::Side::Left),
@@ -98,6 +100,21 @@ void ChartWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const TChartLayout& laidOut = layout();
     PaintChart(painter, m_description, laidOut, palette());
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+QImage ChartWidget::image(qreal ARatio) const
+{
+    QImage image((QSizeF(size()) * ARatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ARatio);
+    QPainter painter(&image);
+    PaintChart(painter, m_description, layout(), palette());
+    return image;
 }
 
 void ChartWidget::resizeEvent(QResizeEvent* event)

@@ -4,6 +4,7 @@
 #include "charts/ChartDescription.h"
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -51,6 +52,9 @@ public:
     const TChartLayout& layout() const;
     // The data or a setting has changed: lay out anew before the next paint or reading.
     void invalidateLayout();
+    // The chart as shown, painted afresh with ARatio device pixels to a pixel, so that it stays sharp when
+    // shown larger; without the focus frame.
+    QImage image(qreal ARatio) const;
 
 Q_SIGNALS:
     void mouseMoved(const QPoint& position);
