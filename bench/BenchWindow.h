@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/style/VisualStyle.h"
 #include "app/TFMain.h"
+#include "app/style/VisualStyle.h"
 #include "hint/TFHint.h"
 
 #include <QApplication>

@@ -67,6 +67,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     SetupYearTables();
     FormCreate();
     ConnectHandlers();
+    SetupDocument();
+    SetupChartMenus();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     TIntDep->setFocus();

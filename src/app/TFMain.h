@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan/Plan.h"
 #include "ui_TFMain.h"
 
 #include <QWidget>
@@ -7,6 +8,9 @@
 #include <optional>
 
 class BalloonNotice;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class PausedAnnouncement;
 class BarSeries;
 class PieSeries;
@@ -15,6 +19,9 @@ struct TEditResult;
 struct TSideTitles;
 struct TStrategyInputs;
 enum class TGoalChange;
+
+// The program's name, which its window and its messages are titled with.
+inline const QString ProgramTitle = QStringLiteral("Pelvantor");
 
 // The main window: the controls of its form (named as in the form), the calculation fields, and the
 // handlers. Each handler is defined in the folder of the subsystem it belongs to and applies a pure
@@ -58,11 +65,25 @@ public:
     void ChartMouseLeave();
     void ShowYearSummary(int AYears);
 
+    // Plan files: the window's inputs as a plan, and a plan applied through the window's own handlers, as
+    // if typed and chosen.
+    TPlan PlanOfWindow() const;
+    void ApplyPlan(const TPlan& APlan);
+    // Opens the plan file at APath once unsaved changes to the plan open now are saved or let go; false
+    // when the user cancelled, or the file was refused with a message and the window left as it was.
+    bool OpenPlanFile(const QString& APath);
+    // Saves the window's plan to APath, the field being typed in left first; false, with a message, when it
+    // cannot be written. APath is the plan file open in the window from then on.
+    bool SavePlanFile(const QString& APath);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -91,7 +112,10 @@ private:
     void TIntRateKeyDown(Edit* Sender);
     void TIntRateExit(Edit* Sender);
     void ApplyMoneyEdit(Edit* Sender, const std::optional<TEditResult>& AEdit);
+    void SetAmount(Edit* AField, std::int64_t AAmount);
     void CDefFreqChange();
+    void OfferCompounding(const QStringList& AOffer);
+    void OfferEveryCompounding();
     void CcompFreqChange();
     void CAltFreqChange();
     void seYearsChange();
@@ -108,6 +132,20 @@ private:
     void SetupResultsAccessibility();
     void AnnounceResults();
     QString TotalsText() const;
+
+    // The window's plan kept, printed and shared: the file menu, the title, the charts' images.
+    void SetupDocument();
+    void SetupChartMenus();
+    void FileOpenClick();
+    bool FileSaveClick();
+    bool FileSaveAsClick();
+    bool MaySetPlanAside();
+    void ShowPlanTitle();
+    void CommitEdits();
+    void LeaveContinuous();
+    void ChooseDeposits(int AItem);
+    void ChooseCompounding(const QString& AText);
+    void ChartMenuRequested(ChartWidget* AChart, const QPoint& APosition);
 
     // The year the hover summary shows; 0 while it shows none.
     double PrevXVal = 0;
@@ -135,4 +173,7 @@ private:
     PieSeries* PieSeries1 = nullptr;
     BalloonNotice* BalloonHint = nullptr;
     PausedAnnouncement* TotalsAnnouncement = nullptr;
+    QString PlanPath;  // the plan file open in the window; empty while there is none
+    TPlan SavedPlan;   // the plan as it was last opened or saved
+    TPlan StartUpPlan; // the window as it starts: what a key missing from a plan file stands for
 };

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Pelvantor");
 const QString MakerAddress = QStringLiteral("https://www.pelvantor.example");
 
 // Hyperlink markup showing the address without its scheme.
@@ -141,6 +140,7 @@ void TFMain::PageControlChange()
 {
     if (PageControl->currentWidget() == tsTable)
         FormResize();
+    ShowPlanTitle();
 }
 
 void TFMain::LinkLabelLinkClick(const QString& ALink)

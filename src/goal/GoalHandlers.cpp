@@ -14,16 +14,12 @@ void TFMain::LinkGoalLinkClick()
 void TFMain::ApplyGoal(TGoalChange AChange, std::int64_t AValue)
 {
     // Written in each field's normal form, as if typed and left: the change handlers recalculate.
-    const auto money = [](std::int64_t AAmount) {
-        const QString text = MoneyLeaveText(QString::number(AAmount));
-        return std::optional<TEditResult>({text, int(text.size())});
-    };
     switch (AChange) {
     case TGoalChange::RegularDeposit:
-        ApplyMoneyEdit(TRegDep, money(AValue));
+        SetAmount(TRegDep, AValue);
         break;
     case TGoalChange::InitialDeposit:
-        ApplyMoneyEdit(TIntDep, money(AValue));
+        SetAmount(TIntDep, AValue);
         break;
     case TGoalChange::InterestRate:
         TIntRate->setText(RateLeaveText(RateText(AValue)));

@@ -31,6 +31,13 @@ void TFMain::ApplyMoneyEdit(Edit* Sender, const std::optional<TEditResult>& AEdi
         PrevRegularDep = TRegDep->text();
 }
 
+void TFMain::SetAmount(Edit* AField, std::int64_t AAmount)
+{
+    // Written in the field's normal form, as if typed and left: the change handler recalculates.
+    const QString text = MoneyLeaveText(QString::number(AAmount));
+    ApplyMoneyEdit(AField, TEditResult{text, int(text.size())});
+}
+
 void TFMain::TIntDepExit(Edit* Sender)
 {
     Leave(Sender, MoneyLeaveText);

@@ -15,13 +15,27 @@ const QString ContinuousRegularDep = QStringLiteral("$0");
 
 void TFMain::CDefFreqChange()
 {
-    const QString chosen = CcompFreq->currentText();
     k = DepositsPerYearOfItem(CDefFreq->currentIndex());
-    const QStringList offer = CompoundItemsForDeposits(CDefFreq->currentIndex());
+    OfferCompounding(CompoundItemsForDeposits(CDefFreq->currentIndex()));
+}
+
+// The compounding list as the window starts: every frequency, with yearly deposits. No choice of the user's
+// leads back to it once a deposit frequency has been chosen, so a plan that keeps it sets it as the form does.
+void TFMain::OfferEveryCompounding()
+{
+    CDefFreq->setCurrentIndex(0);
+    k = DepositsPerYearOfItem(0);
+    OfferCompounding(CompoundFrequencyItems());
+}
+
+// The compounding list rebuilt, its choice kept where it is still offered.
+void TFMain::OfferCompounding(const QStringList& AOffer)
+{
+    const QString chosen = CcompFreq->currentText();
     CcompFreq->clear();
-    CcompFreq->addItems(offer);
+    CcompFreq->addItems(AOffer);
     // Chosen from code, so a fall to "Continuous" here leaves the regular deposit as it is.
-    CcompFreq->setCurrentIndex(ItemToKeep(offer, chosen));
+    CcompFreq->setCurrentIndex(ItemToKeep(AOffer, chosen));
     CcompFreq->update();
     ReadCompoundFrequency();
     ReadAltCompoundFrequency();

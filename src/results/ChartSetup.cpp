@@ -97,6 +97,7 @@ void TFMain::chMarksClick()
     const bool shown = chMarks->isChecked();
     Series3->setMarksVisible(shown);
     Series6->setMarksVisible(shown);
+    ShowPlanTitle();
 }
 
 BarSeries* TFMain::BarSeriesAt(int AIndex) const

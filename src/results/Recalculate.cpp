@@ -65,6 +65,7 @@ void TFMain::Recalculate()
     // A hover summary on screen shows the new figures, not those it was filled with.
     RefreshYearSummary();
     AnnounceResults();
+    ShowPlanTitle();
 }
 
 long double TFMain::InflationRate() const

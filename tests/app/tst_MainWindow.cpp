@@ -287,10 +287,11 @@ void TestMainWindow::controlsHaveAccessibleNames()
 void TestMainWindow::tabOrder()
 {
     WindowDriver d;
-    const QStringList expected{"TIntDep",    "TRegDep",        "CDefFreq",      "CcompFreq", "TIntRate",
-                               "seYears",    "chInflation",    "TInflation",    "PageControl", "StrGridFirst",
-                               "StrGridAlt", "LinkLabel",      "chAlternative", "TAltdep",   "CAltFreq",
-                               "TB",         "chInflationCompare", "LinkGoal"};
+    const QStringList expected{"TIntDep",       "TRegDep",       "CDefFreq",    "CcompFreq",     "TIntRate",
+                               "seYears",       "chInflation",   "TInflation",  "PageControl",   "Chart",
+                               "PieChartFirst", "PieChartAlt",   "StrGridFirst", "StrGridAlt",   "LinkLabel",
+                               "chAlternative", "TAltdep",       "CAltFreq",    "TB",            "chInflationCompare",
+                               "LinkFile",      "LinkGoal"};
     QStringList chain;
     QWidget* start = d.control<QWidget>("TIntDep");
     QWidget* w = start;

@@ -1,6 +1,6 @@
+#include "SettingsGuards.h"
 #include "numbers/text/FloatText.h"
 #include "numbers/text/FormatSettings.h"
-#include "SettingsGuards.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,6 +1,6 @@
+#include "SettingsGuards.h"
 #include "numbers/text/FormatSettings.h"
 #include "numbers/text/TextToNumber.h"
-#include "SettingsGuards.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
