@@ -2,6 +2,7 @@
 
 #include "controls/MenuLink.h"
 
+#include <QMenu>
 #include <QTextDocumentFragment>
 
 LinkAccessible::LinkAccessible(QWidget* ALink)
@@ -22,6 +23,18 @@ QString LinkAccessible::text(QAccessible::Text AText) const
     if (AText != QAccessible::Name || !own.isEmpty())
         return own;
     return QTextDocumentFragment::fromHtml(static_cast<const QLabel*>(widget())->text()).toPlainText();
+}
+
+QAccessible::State LinkAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    if (const auto* link = qobject_cast<const MenuLink*>(widget())) {
+        const bool shown = link->menu() && link->menu()->isVisible();
+        state.expandable = true;
+        state.expanded = shown;
+        state.collapsed = !shown;
+    }
+    return state;
 }
 
 QStringList LinkAccessible::actionNames() const

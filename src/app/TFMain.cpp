@@ -8,6 +8,7 @@
 #include "access/FigureAccessible.h"
 #include "access/FormAccessible.h"
 #include "access/LinkAccessible.h"
+#include "access/MenuItemAccessible.h"
 #include "access/ScreenReaderEvents.h"
 #include "access/StatusAccessible.h"
 #include "app/LayoutRules.h"
@@ -52,7 +53,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
     for (auto factory : {&FormAccessible, &EditAccessible::create, &ComboAccessible::create,
                          &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
-                         &FigureAccessible::create, &AlertAccessible::create})
+                         &FigureAccessible::create, &AlertAccessible::create, &MenuItemAccessible::create})
         QAccessible::installFactory(factory);
     ControlAnnouncements() = {&AnnouncementAccessible::announceFrom, &AlertAccessible::announceShown};
     InstallScreenReaderEvents();

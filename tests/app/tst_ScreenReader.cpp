@@ -94,6 +94,8 @@ void TestScreenReader::controlsRead_data()
                           << QStringList{"www.pelvantor.example", none, none} << QStringList{};
     QTest::newRow("command link") << "LinkGoal" << QAccessible::Link
                                   << QStringList{"Reach a goal…", none, none} << QStringList{};
+    QTest::newRow("menu link") << "LinkFile" << QAccessible::ButtonMenu
+                               << QStringList{"Open, save or print…", none, none} << QStringList{};
     QTest::newRow("figure labelled once by its caption")
         << "lTotal1val" << QAccessible::StaticText << QStringList{"$2,887", none, "Total savings:"}
         << QStringList{};
