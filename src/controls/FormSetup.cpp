@@ -3,8 +3,10 @@
 #include "controls/AlignLayout.h"
 #include "controls/ControlProperties.h"
 
+#include <QDialog>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLayout>
 #include <QWidget>
 
 QFont FormFont(int APixelHeight)
@@ -74,4 +76,12 @@ void FinishForm(QWidget* AForm)
     for (const QLabel* caption : AForm->findChildren<QLabel*>())
         NameBuddy(caption);
     InstallAlignLayouts(AForm);
+}
+
+void FixDialogSize(QDialog* ADialog)
+{
+    ADialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowCloseButtonHint);
+    if (QLayout* layout = ADialog->layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
 }

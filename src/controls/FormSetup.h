@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+class QDialog;
 class QWidget;
 
 // The font of a form, APixelHeight pixels high. Given to the form before its controls are created, so they
@@ -19,3 +20,7 @@ QString CaptionName(const QString& ACaption);
 // Enables or disables a panel with its direct children: each carries its own disabled state from the form,
 // so enabling the panel alone would leave them greyed.
 void EnablePanel(QWidget* APanel, bool AEnabled);
+
+// A dialog whose content has a fixed size keeps it, and a window manager offers it Close alone, neither
+// minimise nor maximise. Given before the dialog is shown.
+void FixDialogSize(QDialog* ADialog);

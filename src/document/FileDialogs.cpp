@@ -1,6 +1,7 @@
 #include "document/FileDialogs.h"
 
 #include "app/TFMain.h"
+#include "controls/FormSetup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,5 +19,6 @@ void ShowFileProblem(QWidget* AParent, const QString& AWhat, const QString& APro
 {
     QMessageBox box(QMessageBox::Warning, ProgramTitle, AWhat, QMessageBox::Ok, AParent);
     box.setInformativeText(AProblem);
+    FixDialogSize(&box);
     box.exec();
 }

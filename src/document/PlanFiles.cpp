@@ -1,5 +1,6 @@
 #include "app/TFMain.h"
 
+#include "controls/FormSetup.h"
 #include "document/FileDialogs.h"
 #include "plan/PlanFile.h"
 #include "rules/EditRules.h"
@@ -123,6 +124,7 @@ bool TFMain::MaySetPlanAside()
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setInformativeText(QStringLiteral("Without saving, the changes since it was last saved are lost."));
     box.setDefaultButton(QMessageBox::Save);
+    FixDialogSize(&box);
     switch (box.exec()) {
     case QMessageBox::Save:
         return FileSaveClick();

@@ -24,7 +24,7 @@ TFGoal::TFGoal(const TGoalStart& AStart, QWidget* parent) : QDialog(parent), m_s
     setFont(parent->font());
     setupUi(this);
     FinishForm(this);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FixDialogSize(this);
     SetupControls();
     ConnectHandlers();
     TTarget->setText(MoneyLeaveTextUpTo(m_start.Total, MaxGoalTarget, ParseGroupedMoneyText));
