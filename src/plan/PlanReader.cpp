@@ -9,7 +9,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -81,6 +81,30 @@ TCheck ReadAmount(const QJsonObject& AObject, const QString& AKey, const QString
     return std::nullopt;
 }
 
+// The digits of a decimal text before and after its point, the whole number's leading zeros left out; none
+// for a text that is not digits with at most one point, or has no digit at all.
+struct TDecimal
+{
+    QStringView Whole;
+    QStringView Decimals;
+};
+
+std::optional<TDecimal> DecimalOf(QStringView AText)
+{
+    const qsizetype point = AText.indexOf(u'.');
+    QStringView whole = point < 0 ? AText : AText.left(point);
+    const QStringView decimals = point < 0 ? QStringView() : AText.mid(point + 1);
+    const auto digits = [](QStringView APart) {
+        return std::all_of(APart.begin(), APart.end(),
+                           [](QChar AChar) { return AChar >= u'0' && AChar <= u'9'; });
+    };
+    if (!digits(whole) || !digits(decimals) || whole.size() + decimals.size() == 0)
+        return std::nullopt;
+    while (whole.startsWith(u'0'))
+        whole = whole.mid(1);
+    return TDecimal{whole, decimals};
+}
+
 // A rate as the field shows it once left: digits with at most two decimals, 0 to 99.99.
 TCheck ReadRate(const QJsonObject& AObject, const QString& AKey, const QString& AName,
                 std::int64_t& AHundredths)
@@ -91,12 +115,11 @@ TCheck ReadRate(const QJsonObject& AObject, const QString& AKey, const QString& 
     if (!value.isString())
         return QStringLiteral("The %1 must be text such as \"5.00\".").arg(AName);
     const QString text = value.toString();
-    static const QRegularExpression decimal(QStringLiteral("^0*([0-9]*)(?:\\.([0-9]*))?$"));
-    const QRegularExpressionMatch match = decimal.match(text);
-    if (!match.hasMatch() || !text.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+    const std::optional<TDecimal> decimal = DecimalOf(text);
+    if (!decimal)
         return QStringLiteral("The %1 %2 is not a number such as \"5.00\".").arg(AName, Quoted(text));
-    const QString whole = match.captured(1);
-    const QString decimals = match.captured(2);
+    const QStringView whole = decimal->Whole;
+    const QStringView decimals = decimal->Decimals;
     const QString maximum = QStringLiteral("%1.%2")
                                 .arg(MaxRateHundredths / 100)
                                 .arg(MaxRateHundredths % 100, 2, 10, QLatin1Char('0'));
@@ -104,7 +127,8 @@ TCheck ReadRate(const QJsonObject& AObject, const QString& AKey, const QString& 
         return QStringLiteral("The %1 %2 is above %3.").arg(AName, Shortened(text), maximum);
     if (decimals.size() > 2)
         return QStringLiteral("The %1 %2 has more than two decimals.").arg(AName, Quoted(text));
-    const std::int64_t hundredths = whole.toLongLong() * 100 + decimals.leftJustified(2, u'0').toLongLong();
+    const std::int64_t hundredths =
+        whole.toLongLong() * 100 + decimals.toString().leftJustified(2, u'0').toLongLong();
     if (hundredths > MaxRateHundredths)
         return QStringLiteral("The %1 %2 is above %3.").arg(AName, text, maximum);
     AHundredths = hundredths;
