@@ -10,6 +10,7 @@
 
 class ChartWidget;
 class QPagedPaintDevice;
+class QWidget;
 
 // A caption and its value as the window shows them: "Initial deposit:", "$1,000".
 struct TReportLine
@@ -53,3 +54,8 @@ QMarginsF ReportMargins();
 // replaced once the new one is complete. Returns an empty string when written, else the problem in the
 // user's words.
 QString ExportReportPdf(const TReport& AReport, const QString& APath);
+
+// Shows the system's print dialog over AParent and prints the report if the user confirms; where there is
+// no printer the dialog still offers printing to a PDF file. Returns an empty string when printed or
+// cancelled, else why printing is not available, in the user's words.
+QString PrintReport(const TReport& AReport, QWidget* AParent);
