@@ -6,7 +6,7 @@
 QVector<const BarSeries*> BarSeriesOf(const TChartDescription& AChart)
 {
     QVector<const BarSeries*> bars;
-    for (const std::unique_ptr<ChartSeries>& series : AChart.Series)
+    for (const std::shared_ptr<ChartSeries>& series : AChart.Series)
         if (const auto* bar = dynamic_cast<const BarSeries*>(series.get()))
             bars.append(bar);
     return bars;
@@ -14,7 +14,7 @@ QVector<const BarSeries*> BarSeriesOf(const TChartDescription& AChart)
 
 const PieSeries* FirstPieSeries(const TChartDescription& AChart)
 {
-    for (const std::unique_ptr<ChartSeries>& series : AChart.Series)
+    for (const std::shared_ptr<ChartSeries>& series : AChart.Series)
         if (const auto* pie = dynamic_cast<const PieSeries*>(series.get()))
             return pie;
     return nullptr;

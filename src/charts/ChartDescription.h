@@ -35,10 +35,12 @@ struct TChartAxisSettings
 
 // Everything a chart is laid out and painted from, without a widget: its series in list order (the list
 // index is how they are addressed), its legend and axes, its size and the font its texts are drawn in.
-// With bar series it is a bar graph; otherwise the pie of its first pie series.
+// With bar series it is a bar graph; otherwise the pie of its first pie series. A copy shares the series,
+// so the same chart can be laid out and painted at another size and font (a printed page) while its
+// widget keeps its own.
 struct TChartDescription
 {
-    std::vector<std::unique_ptr<ChartSeries>> Series;
+    std::vector<std::shared_ptr<ChartSeries>> Series;
     TChartLegendStyle Legend;
     TChartAxisSettings LeftAxis;
     TChartAxisSettings BottomAxis;

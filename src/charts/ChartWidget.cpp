@@ -22,7 +22,7 @@ ChartWidget::~ChartWidget() = default;
 
 template <class Series> Series* ChartWidget::addSeries()
 {
-    m_description.Series.push_back(std::make_unique<Series>([this] { invalidateLayout(); }));
+    m_description.Series.push_back(std::make_shared<Series>([this] { invalidateLayout(); }));
     invalidateLayout();
     return static_cast<Series*>(m_description.Series.back().get());
 }
