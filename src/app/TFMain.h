@@ -16,6 +16,7 @@ class BarSeries;
 class PieSeries;
 class StringGrid;
 struct TEditResult;
+struct TReport;
 struct TSideTitles;
 struct TStrategyInputs;
 enum class TGoalChange;
@@ -75,6 +76,8 @@ public:
     // Saves the window's plan to APath, the field being typed in left first; false, with a message, when it
     // cannot be written. APath is the plan file open in the window from then on.
     bool SavePlanFile(const QString& APath);
+    // The printed and PDF report of what the window shows.
+    TReport WindowReport() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -139,6 +142,8 @@ private:
     void FileOpenClick();
     bool FileSaveClick();
     bool FileSaveAsClick();
+    void FileExportClick();
+    void FilePrintClick();
     bool MaySetPlanAside();
     void ShowPlanTitle();
     void CommitEdits();

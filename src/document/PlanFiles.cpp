@@ -55,6 +55,9 @@ void TFMain::SetupDocument()
     command(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TFMain::FileSaveClick);
     command(QStringLiteral("Save as…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
             &TFMain::FileSaveAsClick);
+    menu->addSeparator();
+    command(QStringLiteral("Export as PDF…"), QKeySequence(), &TFMain::FileExportClick);
+    command(QStringLiteral("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), &TFMain::FilePrintClick);
     LinkFile->setMenu(menu);
     setAcceptDrops(true);
 }

@@ -2,9 +2,9 @@
 #include "charts/ChartLayout.h"
 #include "charts/ChartWidget.h"
 #include "charts/PieSeries.h"
+#include "PdfText.h"
 #include "report/Report.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,40 +37,6 @@ TReportSide Side(int AYears, int AScale, const ChartWidget* APie)
                    {QStringLiteral("Total interest:"), last[3]},
                    {QStringLiteral("Total savings:"), last[4]}};
     return side;
-}
-
-QString Run(const QString& AProgram, const QStringList& AArguments)
-{
-    QProcess process;
-    process.start(AProgram, AArguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        qWarning("%s did not run (poppler-utils installed?)", qPrintable(AProgram));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString PageText(const QString& APdf, int APage)
-{
-    const QString page = QString::number(APage);
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), page,
-                                             QStringLiteral("-l"), page, APdf, QStringLiteral("-")});
-}
-
-// A line holding exactly these texts in this order, apart by spaces only.
-QRegularExpression LineOf(const QStringList& ATexts)
-{
-    QStringList escaped;
-    for (const QString& text : ATexts)
-        escaped.append(QRegularExpression::escape(text));
-    return QRegularExpression(QStringLiteral("^\\s*") + escaped.join(QStringLiteral("\\s+")) +
-                                  QStringLiteral("\\s*$"),
-                              QRegularExpression::MultilineOption);
-}
-
-QString PdfInfo(const QString& APdf, const QString& AField)
-{
-    const QRegularExpression field(u'^' + AField + QStringLiteral(":\\s*(.*)$"),
-                                   QRegularExpression::MultilineOption);
-    return field.match(Run(QStringLiteral("pdfinfo"), {APdf})).captured(1).trimmed();
 }
 
 } // namespace
