@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSaveFile>
+#include <QShortcut>
 
 namespace {
 
@@ -61,11 +62,18 @@ void TFMain::SetupChartMenus()
         chart->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(chart, &QWidget::customContextMenuRequested, this,
                 [this, chart](const QPoint& APosition) { ChartMenuRequested(chart, APosition); });
+        // Shift+F10 as well as the Menu key, which is all Qt turns into a context menu outside Windows.
+        auto* menuKeys = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), chart, nullptr, nullptr,
+                                       Qt::WidgetShortcut);
+        connect(menuKeys, &QShortcut::activated, this,
+                [this, chart] { ChartMenuRequested(chart, chart->rect().center()); });
     }
 }
 
 void TFMain::ChartMenuRequested(ChartWidget* AChart, const QPoint& APosition)
 {
+    // The year's figures would stand over the menu, and the pointer is on its way to the menu.
+    HideYearSummary();
     QMenu menu(this);
     connect(menu.addAction(QStringLiteral("Copy image")), &QAction::triggered, this,
             [AChart] { CopyImage(AChart); });
