@@ -70,6 +70,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     ConnectHandlers();
     SetupDocument();
     SetupChartMenus();
+    SetupHelp();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     TIntDep->setFocus();
