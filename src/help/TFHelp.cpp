@@ -15,10 +15,6 @@ TFHelp::TFHelp(const QString& AMakerAddress, QWidget* parent) : QWidget(parent, 
     // The top as the first place in the history, so that Back returns there from the first link followed.
     Browser->setSource(QUrl(QStringLiteral("#top")));
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    // Back to where a link was followed from, as in a browser.
-    connect(new QShortcut(QKeySequence::Back, this), &QShortcut::activated, Browser, &QTextBrowser::backward);
-    connect(new QShortcut(QKeySequence::Forward, this), &QShortcut::activated, Browser,
-            &QTextBrowser::forward);
 }
 
 TFHelp::~TFHelp() = default;
