@@ -4,6 +4,7 @@
 #include "access/AnnouncementAccessible.h"
 #include "access/ChartAccessible.h"
 #include "access/ComboAccessible.h"
+#include "access/DocumentAccessible.h"
 #include "access/EditAccessible.h"
 #include "access/FigureAccessible.h"
 #include "access/FormAccessible.h"
@@ -53,7 +54,8 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     // Before the form: a screen reader may ask for a control's interface as soon as the control exists.
     for (auto factory : {&FormAccessible, &EditAccessible::create, &ComboAccessible::create,
                          &ChartAccessible::create, &LinkAccessible::create, &StatusAccessible::create,
-                         &FigureAccessible::create, &AlertAccessible::create, &MenuItemAccessible::create})
+                         &FigureAccessible::create, &AlertAccessible::create, &MenuItemAccessible::create,
+                         &DocumentAccessible::create})
         QAccessible::installFactory(factory);
     ControlAnnouncements() = {&AnnouncementAccessible::announceFrom, &AlertAccessible::announceShown};
     InstallScreenReaderEvents();
@@ -70,6 +72,7 @@ TFMain::TFMain(QWidget* parent) : QWidget(parent)
     ConnectHandlers();
     SetupDocument();
     SetupChartMenus();
+    SetupHelp();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
     TIntDep->setFocus();

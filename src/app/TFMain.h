@@ -15,6 +15,7 @@ class PausedAnnouncement;
 class BarSeries;
 class PieSeries;
 class StringGrid;
+class TFHelp;
 struct TEditResult;
 struct TReport;
 struct TSideTitles;
@@ -23,6 +24,8 @@ enum class TGoalChange;
 
 // The program's name, which its window and its messages are titled with.
 inline const QString ProgramTitle = QStringLiteral("Pelvantor");
+// The maker's web page, which the status bar's link and the help open.
+inline const QString MakerAddress = QStringLiteral("https://www.pelvantor.example");
 
 // The main window: the controls of its form (named as in the form), the calculation fields, and the
 // handlers. Each handler is defined in the folder of the subsystem it belongs to and applies a pure
@@ -152,6 +155,12 @@ private:
     void ChooseCompounding(const QString& AText);
     void ChartMenuRequested(ChartWidget* AChart, const QPoint& APosition);
 
+    // The help: F1 anywhere in the window and the menu's last command, opened at the section of the input
+    // that has the focus.
+    void SetupHelp();
+    void HelpClick();
+    QString HelpSection(const QWidget* AFocus) const;
+
     // The year the hover summary shows; 0 while it shows none.
     double PrevXVal = 0;
     // The regular deposit as last typed, to come back to after continuous compounding.
@@ -178,6 +187,8 @@ private:
     PieSeries* PieSeries1 = nullptr;
     BalloonNotice* BalloonHint = nullptr;
     PausedAnnouncement* TotalsAnnouncement = nullptr;
+    // Made when first opened.
+    TFHelp* Help = nullptr;
     QString PlanPath;  // the plan file open in the window; empty while there is none
     TPlan SavedPlan;   // the plan as it was last opened or saved
     TPlan StartUpPlan; // the window as it starts: what a key missing from a plan file stands for

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString MakerAddress = QStringLiteral("https://www.pelvantor.example");
-
 // Hyperlink markup showing the address without its scheme.
 QString LinkMarkup(const QString& AAddress)
 {

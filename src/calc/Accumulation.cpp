@@ -10,14 +10,14 @@ namespace {
 // exact whole numbers gives on every CPU. The base of continuous compounding is deliberately the
 // five-decimal 2.71828, not e.
 const Extended Percent = Extended(1) / 100;
-const Extended ContinuousBase = Extended(271828) / 100000;
+const Extended GrowthBase = Extended(271828) / 100000;
 
 // The running state of one strategy. Names follow the quantities: the initial deposit, the regular
 // deposits that already bear interest, and the interest so far.
 class TAccumulator
 {
 public:
-    explicit TAccumulator(const TStrategyInputs& AInputs);
+    explicit TAccumulator(const TStrategyInputs& AInputs, std::vector<TPeriodStep>* ATrace = nullptr);
 
     void FirstYear();
     void AdvanceYear(int AYear);
@@ -33,8 +33,15 @@ private:
         depositInterest = (realintdep + realDep) * q / n;
     }
     Extended Ratio() const;
+    // A period of the first year taken down for FirstYearPeriods; nothing is computed without a trace.
+    void Record(Extended AEarning, Extended AInterestBefore, Extended APaid)
+    {
+        if (trace)
+            trace->push_back({AEarning, realInterest - AInterestBefore, realInterest, APaid});
+    }
 
     const TStrategyInputs& in;
+    std::vector<TPeriodStep>* trace;
     Extended r;
     Extended q;
     Extended n;
@@ -45,8 +52,8 @@ private:
     Extended depositInterest = 0;
 };
 
-TAccumulator::TAccumulator(const TStrategyInputs& AInputs)
-    : in(AInputs), r(AInputs.Rate), n(Extended(AInputs.Periods)),
+TAccumulator::TAccumulator(const TStrategyInputs& AInputs, std::vector<TPeriodStep>* ATrace)
+    : in(AInputs), trace(ATrace), r(AInputs.Rate), n(Extended(AInputs.Periods)),
       // Multiplied in extended precision: a pasted amount near the 64-bit limit must not overflow.
       yearDeposits(Extended(AInputs.DepositsPerYear) * Extended(AInputs.Regular)),
       realintdep(Extended(AInputs.Initial))
@@ -64,13 +71,14 @@ Extended TAccumulator::Ratio() const
 void TAccumulator::FirstYear()
 {
     if (in.Continuous) {
-        realInterest = RoundTo((Power(ContinuousBase, q) - 1) * realintdep, 0);
+        realInterest = RoundTo((Power(GrowthBase, q) - 1) * realintdep, 0);
         realDep = yearDeposits;
         return;
     }
     if (!in.SubAnnual) {
         realInterest = realintdep * q;
         realDep = yearDeposits;
+        Record(0, 0, realDep);
         return;
     }
     // The first period earns the simple difference of the rates; its deposits bear interest from the
@@ -78,12 +86,16 @@ void TAccumulator::FirstYear()
     realInterest = ((realintdep * Percent) * (r - in.Inflation)) / n;
     const Extended periodDeposits = yearDeposits / n;
     SetInterestBearing(periodDeposits);
+    Record(0, 0, periodDeposits);
     Extended pending = realDep;
     std::int64_t counter = 0;
     const Extended ratio = Ratio();
     for (std::int64_t p = 1; p <= in.Periods - 1; ++p) {
+        const Extended earning = realDep;
+        const Extended before = realInterest;
         CompoundPeriod();
         pending = periodDeposits + pending;
+        Record(earning, before, pending);
         ++counter;
         if (ratio <= Extended(counter + 1) || p == in.Periods - 1) {
             SetInterestBearing(pending);
@@ -95,7 +107,7 @@ void TAccumulator::FirstYear()
 void TAccumulator::AdvanceYear(int AYear)
 {
     if (in.Continuous) {
-        realInterest = RoundTo((Power(ContinuousBase, Extended(AYear + 1) * q) - 1) * realintdep, 0);
+        realInterest = RoundTo((Power(GrowthBase, Extended(AYear + 1) * q) - 1) * realintdep, 0);
         realDep = yearDeposits;
         return;
     }
@@ -167,6 +179,21 @@ TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs)
     }
     result.Final = parts;
     return result;
+}
+
+std::vector<TPeriodStep> FirstYearPeriods(const TStrategyInputs& AInputs)
+{
+    std::vector<TPeriodStep> steps;
+    if (AInputs.Continuous)
+        return steps;
+    TAccumulator state(AInputs, &steps);
+    state.FirstYear();
+    return steps;
+}
+
+Extended ContinuousBase()
+{
+    return GrowthBase;
 }
 
 Extended ShownTotal(const TYearParts& AParts)

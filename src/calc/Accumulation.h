@@ -38,13 +38,29 @@ struct TStrategyResult
     int FirstYear = 1;
 };
 
+// One compounding period of a strategy's first year, for showing how a year is worked out.
+struct TPeriodStep
+{
+    Extended Earning = 0;       // regular deposits that bore interest in the period
+    Extended Interest = 0;      // the period's interest
+    Extended InterestSoFar = 0; // the year's interest up to the period's end
+    Extended Paid = 0;          // regular deposits paid by the period's end, earning or not
+};
+
 // Computes the strategy year by year in extended precision, every operation in the order that makes the
 // published whole units come out right (a value a hair below a half must stay below it).
 TStrategyResult AccumulateStrategy(const TStrategyInputs& AInputs);
 
+// The strategy's first year period by period, by the very steps AccumulateStrategy takes: one step for
+// yearly compounding, none for continuous compounding, which has no periods.
+std::vector<TPeriodStep> FirstYearPeriods(const TStrategyInputs& AInputs);
+
 // AValue after ACount years of inflation at ARate percent, in today's money. A rate of 0 or less leaves
 // the value as it is: deflation enters the growth rate but never inflates the deposits.
 Extended DeflateValue(int ACount, Extended ARate, Extended AValue);
+
+// The base continuous compounding raises to the rate times the years: the five-decimal 2.71828, not e.
+Extended ContinuousBase();
 
 // The total savings a year shows: its published parts as the bar series store them (64-bit doubles),
 // added in extended precision.

@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QUrl>
 
 // Receives the links the window asks the desktop to open, instead of a browser.
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void activationHidesBalloon();
     void controlsHaveAccessibleNames();
     void tabOrder();
+    void helpOpensOnceAtSection_data();
+    void helpOpensOnceAtSection();
 };
 
 namespace {
@@ -305,6 +309,40 @@ void TestMainWindow::tabOrder()
         w = w->nextInFocusChain();
     } while (w != start);
     QCOMPARE(chain, expected);
+}
+
+void TestMainWindow::helpOpensOnceAtSection_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("interest rate field: the rate's section") << "TIntRate" << "Interest rate";
+    QTest::newRow("years box, through its inner edit: the years' section") << "seYears" << "Number of years";
+    QTest::newRow("inflation field inside its panel: the inflation section")
+        << "TInflation" << "Adjust for inflation and inflation rate";
+    QTest::newRow("a link, no input: the top") << "LinkGoal" << "Pelvantor Help";
+}
+
+// F1 opens the help at the section of the input with the focus; pressed again while the help is open
+// behind the window, it brings the same window back to the front; Escape closes it.
+void TestMainWindow::helpOpensOnceAtSection()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, heading);
+    WindowDriver d;
+    d.check("chInflation", true);
+    for (int press = 1; press <= 2; ++press) {
+        d.window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &d.window);
+        d.control<QWidget>(qPrintable(focus))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        const QList<QWidget*> helps = d.window.findChildren<QWidget*>(QStringLiteral("FHelp"));
+        QCOMPARE(helps.size(), 1);
+        QTRY_COMPARE(QApplication::activeWindow(), helps[0]);
+        const auto* browser = helps[0]->findChild<QTextBrowser*>();
+        QCOMPARE(browser->cursorForPosition(QPoint(0, 0)).block().text().trimmed(), heading);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!d.window.findChild<QWidget*>(QStringLiteral("FHelp"))->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
