@@ -47,7 +47,7 @@ QString PrintReport(const TReport& AReport, QWidget* AParent)
         return QStringLiteral("Printing is not available: ") + problem;
     const QPageLayout layout(ReportPageSize(QLocale()), QPageLayout::Portrait, ReportMargins(),
                              QPageLayout::Millimeter);
-    printWithDialog(AParent, AReport.Title, layout,
-                    [&AReport](QPagedPaintDevice& APrinter) { PaintReport(AReport, APrinter); });
-    return QString();
+    problem = printWithDialog(AParent, AReport.Title, layout,
+                              [&AReport](QPagedPaintDevice& APrinter) { PaintReport(AReport, APrinter); });
+    return problem.isEmpty() ? QString() : QStringLiteral("Printing is not available: ") + problem;
 }
