@@ -1,6 +1,7 @@
 #include "app/TFMain.h"
 
 #include "document/FileDialogs.h"
+#include "files/WholeFile.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -9,7 +10,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QShortcut>
 
 namespace {
@@ -44,12 +44,11 @@ void SaveImage(ChartWidget* AChart)
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString path = dialog.selectedFiles().value(0);
-    QSaveFile file(path);
-    const QByteArray png = ChartPng(AChart);
-    if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.commit())
+    const QString problem = WriteWholeFile(path, ChartPng(AChart));
+    if (problem.isEmpty())
         return;
     ShowFileProblem(AChart->window(), QStringLiteral("“%1” cannot be saved.").arg(QFileInfo(path).fileName()),
-                    QStringLiteral("The file cannot be written: %1.").arg(file.errorString()));
+                    QStringLiteral("The file cannot be written: %1.").arg(problem));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "plan/PlanFile.h"
 
+#include "files/WholeFile.h"
 #include "plan/PlanWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 TPlanReading ReadPlanFile(const QString& APath, const TPlan& AStartUp)
 {
@@ -27,11 +27,6 @@ TPlanReading ReadPlanFile(const QString& APath, const TPlan& AStartUp)
 
 QString WritePlanFile(const QString& APath, const TPlan& APlan)
 {
-    QSaveFile file(APath);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("The file cannot be written: %1.").arg(file.errorString());
-    const QByteArray data = WritePlan(APlan);
-    if (file.write(data) != data.size() || !file.commit())
-        return QStringLiteral("The file cannot be written: %1.").arg(file.errorString());
-    return QString();
+    const QString problem = WriteWholeFile(APath, WritePlan(APlan));
+    return problem.isEmpty() ? QString() : QStringLiteral("The file cannot be written: %1.").arg(problem);
 }

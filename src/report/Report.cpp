@@ -1,11 +1,11 @@
 #include "report/Report.h"
 
+#include "files/WholeFile.h"
 #include "report/ReportPainter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 void PaintReport(const TReport& AReport, QPagedPaintDevice& ADevice)
 {
@@ -25,14 +25,6 @@ QMarginsF ReportMargins()
 
 QString ExportReportPdf(const TReport& AReport, const QString& APath)
 {
-    const auto problem = [&APath](const QString& AReason) {
-        return QStringLiteral("The report could not be saved as \u201c%1\u201d: %2")
-            .arg(QFileInfo(APath).fileName(), AReason);
-    };
-    // Written beside the file and renamed over it once complete, so a failure leaves any file there whole.
-    QSaveFile file(APath);
-    if (!file.open(QIODevice::WriteOnly))
-        return problem(file.errorString());
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
@@ -44,16 +36,11 @@ QString ExportReportPdf(const TReport& AReport, const QString& APath)
         writer.setCreator(QStringLiteral("Pelvantor"));
         PaintReport(AReport, writer);
     }
-    // The PDF writer does not check what its device took, and a full disk can take part of a write without
-    // an error: the rest is written again until the disk refuses it and says why.
-    qint64 written = 0;
-    while (written < pdf.size()) {
-        const qint64 taken = file.write(pdf.constData() + written, pdf.size() - written);
-        if (taken <= 0)
-            return problem(file.errorString());
-        written += taken;
-    }
-    if (!file.commit())
-        return problem(file.errorString());
-    return QString();
+    // The PDF writer does not check what its device took: it writes into memory, and the file is written
+    // whole or not at all.
+    const QString failure = WriteWholeFile(APath, pdf);
+    if (failure.isEmpty())
+        return QString();
+    return QStringLiteral("The report could not be saved as \u201c%1\u201d: %2")
+        .arg(QFileInfo(APath).fileName(), failure);
 }
