@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAccessibleInterface>
+#include "access/LeafAccessible.h"
+
 #include <QPointer>
 
 class QStatusBar;
@@ -9,7 +10,7 @@ class QWidget;
 // A status message that is heard, not shown: a notification in the window's status bar whose name is the
 // last message. Orca speaks a notification when it shows, after whatever it is saying (politely), and
 // without the word "notification" when it stands in a status bar. Qt 6.4 has no announcement event.
-class AnnouncementAccessible : public QAccessibleInterface
+class AnnouncementAccessible : public LeafAccessible
 {
 public:
     explicit AnnouncementAccessible(QStatusBar* ABar);
@@ -25,12 +26,7 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text AText) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override;

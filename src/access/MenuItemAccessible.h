@@ -1,14 +1,15 @@
 #pragma once
 
+#include "access/LeafAccessible.h"
+
 #include <QAccessibleActionInterface>
-#include <QAccessibleInterface>
 #include <QAction>
 #include <QMenu>
 #include <QPointer>
 
 // A command of a menu as a screen reader hears it: its name and its shortcut. Qt's own menu items give the
 // shortcut in a form Orca takes for a full key path and never speaks; here it comes as the accelerator.
-class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+class MenuItemAccessible : public LeafAccessible, public QAccessibleActionInterface
 {
 public:
     MenuItemAccessible(QMenu* AMenu, QAction* AAction);
@@ -20,12 +21,7 @@ public:
     QObject* object() const override;
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text AText) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
